@@ -1,0 +1,63 @@
+# Helpers that keep each module's CMake file to a line or two.
+# A module is one library built from every source file in its folder.
+
+set(LUMARO_WARNINGS -Wall -Wextra)
+
+# lumaro_module(<name> [QT] [DEPS <lib>...] [LIBS <lib>...])
+function(lumaro_module name)
+  cmake_parse_arguments(ARG "QT" "" "DEPS;LIBS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(lumaro_${name} STATIC ${sources})
+  target_include_directories(lumaro_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_compile_options(lumaro_${name} PRIVATE ${LUMARO_WARNINGS})
+  foreach(dep IN LISTS ARG_DEPS)
+    target_link_libraries(lumaro_${name} PUBLIC lumaro_${dep})
+  endforeach()
+  target_link_libraries(lumaro_${name} PUBLIC ${ARG_LIBS})
+  add_library(lumaro::${name} ALIAS lumaro_${name})
+endfunction()
+
+# lumaro_test(<module> [LABELS <label>...] [LIBS <lib>...])
+# One GoogleTest executable per test folder; every test case becomes a CTest test.
+function(lumaro_test module)
+  cmake_parse_arguments(ARG "" "" "LABELS;LIBS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  set(exe test_${module})
+  add_executable(${exe} ${sources})
+  target_compile_options(${exe} PRIVATE ${LUMARO_WARNINGS})
+  target_include_directories(${exe} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${exe} PRIVATE
+      LUMARO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+      LUMARO_BINARY_DIR="${PROJECT_BINARY_DIR}")
+  target_link_libraries(${exe} PRIVATE lumaro::${module} ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  gtest_discover_tests(${exe}
+      PROPERTIES LABELS "${module};${ARG_LABELS}"
+                 ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LUMARO_SOURCE_DIR=${PROJECT_SOURCE_DIR};LUMARO_BIN_DIR=${PROJECT_BINARY_DIR}/bin"
+      DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# lumaro_fuzzer(<name> DEPS <module>...)
+function(lumaro_fuzzer name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  add_executable(fuzz_${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+  target_compile_options(fuzz_${name} PRIVATE -fsanitize=fuzzer ${LUMARO_WARNINGS})
+  target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+  foreach(dep IN LISTS ARG_DEPS)
+    target_link_libraries(fuzz_${name} PRIVATE lumaro::${dep})
+  endforeach()
+endfunction()
+
+# lumaro_benchmark(<name> DEPS <module>... [LIBS <lib>...])
+function(lumaro_benchmark name)
+  cmake_parse_arguments(ARG "" "" "DEPS;LIBS" ${ARGN})
+  add_executable(bench_${name} ${CMAKE_CURRENT_SOURCE_DIR}/${name}.cpp)
+  target_compile_options(bench_${name} PRIVATE ${LUMARO_WARNINGS})
+  foreach(dep IN LISTS ARG_DEPS)
+    target_link_libraries(bench_${name} PRIVATE lumaro::${dep})
+  endforeach()
+  target_link_libraries(bench_${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()

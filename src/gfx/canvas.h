@@ -1,0 +1,44 @@
+#pragma once
+// The drawing surface every view, barcode and text layout draws on. Implemented over
+// QPainter in the platform layer (screen, image, PDF, printer) and by DisplayList,
+// which records calls for later playback and inspection.
+#include <string_view>
+#include <vector>
+
+#include "gfx/drawing_tools.h"
+#include "gfx/geometry.h"
+#include "gfx/image.h"
+
+namespace lumaro {
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual void setPen(const Pen& pen) = 0;
+    virtual void setBrush(const Brush& brush) = 0;
+    virtual void setFont(const FontSpec& font) = 0;
+
+    // Shapes are outlined with the pen and filled with the brush, like GDI: a rectangle
+    // covers left..right-1, top..bottom-1 in device pixels.
+    virtual void drawLine(PointF from, PointF to) = 0;
+    virtual void drawRect(const RectF& r) = 0;
+    virtual void drawEllipse(const RectF& r) = 0;
+    virtual void drawRoundRect(const RectF& r, double cornerWidth, double cornerHeight) = 0;
+    virtual void drawPolygon(const std::vector<PointF>& points) = 0;
+    virtual void drawPolyline(const std::vector<PointF>& points) = 0;
+    // Fills without an outline, ignoring pen and brush.
+    virtual void fillRect(const RectF& r, Color color) = 0;
+
+    // Text with its cell's top-left corner at `origin`, rotated about it by the font's angle.
+    // `advances`, when given, holds the distance from each code point to the next.
+    virtual void drawText(PointF origin, std::string_view text, const std::vector<double>* advances = nullptr) = 0;
+
+    virtual void drawImage(const RectF& target, const Image& image) = 0;
+
+    // Clipping replaces any earlier clip rectangle; resetClip removes it.
+    virtual void setClipRect(const RectF& r) = 0;
+    virtual void resetClip() = 0;
+};
+
+}  // namespace lumaro

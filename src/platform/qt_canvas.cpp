@@ -1,0 +1,136 @@
+#include "platform/qt_canvas.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPolygonF>
+#include <QString>
+
+#include "core/text.h"
+
+namespace lumaro {
+
+QtCanvas::QtCanvas(QPainter& painter) : p_(painter) {
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setRenderHint(QPainter::TextAntialiasing, true);
+    p_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+QColor QtCanvas::toQColor(Color c) {
+    const Color v = colorToRgb(c);
+    return QColor(redOf(v), greenOf(v), blueOf(v));
+}
+
+QFont QtCanvas::toQFont(const FontSpec& font, double dpi) {
+    QFont f(QString::fromStdString(font.name));
+    f.setPointSizeF(std::max(0.1, font.pixelSize * 72.0 / dpi));
+    f.setBold(font.style & fsBold);
+    f.setItalic(font.style & fsItalic);
+    f.setUnderline(font.style & fsUnderline);
+    f.setStrikeOut(font.style & fsStrikeOut);
+    f.setKerning(false);
+    return f;
+}
+
+void QtCanvas::setPen(const Pen& pen) {
+    if (pen.style == PenStyle::Clear || pen.color == clNone) {
+        p_.setPen(Qt::NoPen);
+        return;
+    }
+    QPen q(toQColor(pen.color));
+    q.setWidthF(pen.width <= 0 ? 0 : pen.width);
+    q.setCapStyle(Qt::FlatCap);
+    q.setJoinStyle(Qt::MiterJoin);
+    switch (pen.style) {
+        case PenStyle::Dash: q.setStyle(Qt::DashLine); break;
+        case PenStyle::Dot: q.setStyle(Qt::DotLine); break;
+        case PenStyle::DashDot: q.setStyle(Qt::DashDotLine); break;
+        case PenStyle::DashDotDot: q.setStyle(Qt::DashDotDotLine); break;
+        default: q.setStyle(Qt::SolidLine); break;
+    }
+    p_.setPen(q);
+}
+
+void QtCanvas::setBrush(const Brush& brush) {
+    if (brush.style == BrushStyle::Clear || brush.color == clNone) {
+        p_.setBrush(Qt::NoBrush);
+        return;
+    }
+    static const Qt::BrushStyle styles[] = {Qt::SolidPattern, Qt::NoBrush,    Qt::HorPattern,   Qt::VerPattern,
+                                            Qt::FDiagPattern, Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
+    p_.setBrush(QBrush(toQColor(brush.color), styles[static_cast<int>(brush.style)]));
+}
+
+void QtCanvas::setFont(const FontSpec& font) {
+    font_ = font;
+    textColor_ = font.color;
+    const double dpi = p_.device() ? p_.device()->logicalDpiY() : 96.0;
+    p_.setFont(toQFont(font, dpi));
+}
+
+QRectF QtCanvas::shapeRect(const RectF& r) const {
+    // GDI shapes cover right-1 and bottom-1; the outline runs along the inner pixels.
+    return QRectF(r.left, r.top, r.width() - 1, r.height() - 1);
+}
+
+void QtCanvas::drawLine(PointF from, PointF to) { p_.drawLine(QPointF(from.x, from.y), QPointF(to.x, to.y)); }
+void QtCanvas::drawRect(const RectF& r) { p_.drawRect(shapeRect(r)); }
+void QtCanvas::drawEllipse(const RectF& r) { p_.drawEllipse(shapeRect(r)); }
+void QtCanvas::drawRoundRect(const RectF& r, double cw, double ch) {
+    p_.drawRoundedRect(shapeRect(r), cw / 2, ch / 2);
+}
+
+void QtCanvas::drawPolygon(const std::vector<PointF>& points) {
+    QPolygonF poly;
+    poly.reserve(static_cast<int>(points.size()));
+    for (auto q : points) poly << QPointF(q.x, q.y);
+    p_.drawPolygon(poly);
+}
+
+void QtCanvas::drawPolyline(const std::vector<PointF>& points) {
+    QPolygonF poly;
+    poly.reserve(static_cast<int>(points.size()));
+    for (auto q : points) poly << QPointF(q.x, q.y);
+    p_.drawPolyline(poly);
+}
+
+void QtCanvas::fillRect(const RectF& r, Color color) {
+    if (color == clNone) return;
+    p_.fillRect(QRectF(r.left, r.top, r.width(), r.height()), toQColor(color));
+}
+
+void QtCanvas::drawText(PointF origin, std::string_view text, const std::vector<double>* advances) {
+    p_.save();
+    p_.setPen(toQColor(textColor_));
+    p_.translate(origin.x, origin.y);
+    if (font_.angle != 0) p_.rotate(-font_.angle);
+    const QFontMetricsF fm(p_.font(), p_.device());
+    const double ascent = fm.ascent();
+    if (!advances) {
+        p_.drawText(QPointF(0, ascent), QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    } else {
+        const std::u32string cps = toU32(text);
+        double x = 0;
+        for (size_t k = 0; k < cps.size(); ++k) {
+            const char32_t c = cps[k];
+            p_.drawText(QPointF(x, ascent), QString::fromUcs4(&c, 1));
+            x += k < advances->size() ? (*advances)[k] : fm.horizontalAdvance(QString::fromUcs4(&c, 1));
+        }
+    }
+    p_.restore();
+}
+
+void QtCanvas::drawImage(const RectF& target, const Image& image) {
+    if (image.isNull()) return;
+    const QImage q(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                   image.width * 4, QImage::Format_ARGB32);
+    p_.drawImage(QRectF(target.left, target.top, target.width(), target.height()), q);
+}
+
+void QtCanvas::setClipRect(const RectF& r) {
+    p_.setClipRect(QRectF(r.left, r.top, r.width(), r.height()));
+}
+
+void QtCanvas::resetClip() { p_.setClipping(false); }
+
+}  // namespace lumaro
