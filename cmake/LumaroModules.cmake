@@ -33,7 +33,14 @@ function(lumaro_test module)
   target_compile_definitions(${exe} PRIVATE
       LUMARO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
       LUMARO_BINARY_DIR="${PROJECT_BINARY_DIR}")
-  target_link_libraries(${exe} PRIVATE lumaro::${module} ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  if(TARGET lumaro_${module})
+    target_link_libraries(${exe} PRIVATE lumaro::${module})
+  endif()
+  # Tests that run lumaro-cli need it built first.
+  if(TARGET lumaro-cli)
+    add_dependencies(${exe} lumaro-cli)
+  endif()
+  target_link_libraries(${exe} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   gtest_discover_tests(${exe}
       PROPERTIES LABELS "${module};${ARG_LABELS}"
                  ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LUMARO_SOURCE_DIR=${PROJECT_SOURCE_DIR};LUMARO_BIN_DIR=${PROJECT_BINARY_DIR}/bin"
