@@ -42,3 +42,20 @@ TEST(Text, LineSplittingAndJoining) {
     EXPECT_EQ(splitLines("a\r\n\r\nb"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(joinLines({"begin", "", "end."}), "begin\r\n\r\nend.");
 }
+
+#include "core/resources.h"
+
+TEST(Resources, LookupAddAndFormLocalisation) {
+    auto& r = TfrxResources::instance();
+    EXPECT_EQ(r.Get("prDupl"), "Podvojeno ime");
+    EXPECT_EQ(r.Get("noSuchKey"), "noSuchKey");
+    r.Add("TTestForm", "Caption=Okno\nOKB.Caption=V redu\nno equal sign\nX.Hint=" + std::string(5000, 'a'));
+    const auto a = r.FormLocalization("TTestForm");
+    ASSERT_EQ(a.size(), 3u);
+    EXPECT_EQ(a[0].control, "");
+    EXPECT_EQ(a[0].property, "Caption");
+    EXPECT_EQ(a[0].value, "Okno");
+    EXPECT_EQ(a[1].control, "OKB");
+    EXPECT_EQ(a[1].value, "V redu");
+    EXPECT_EQ(a[2].value.size(), 4096u);
+}
