@@ -40,7 +40,7 @@ std::vector<TfrxResources::FormAssignment> TfrxResources::FormLocalization(std::
             a.property = target.substr(dot + 1);
         }
         a.value = line.substr(eq + 1);
-        if (a.value.size() > 4096) a.value.resize(utf8Offset(a.value, 4096) > 4096 ? 4096 : utf8Offset(a.value, 4096));
+        if (a.value.size() > 4096) a.value.resize(utf8Offset(a.value, 4096));  // 4096 code points
         out.push_back(std::move(a));
     }
     return out;
