@@ -57,7 +57,9 @@ std::string TfrxBarcode::BuildPattern() {
     setupElementWidths(*info);
     text_ = assignedText_;
     if (info->numericOnly) {
-        text_ = trim(text_);
+        if (!text_.empty() && (static_cast<unsigned char>(text_.front()) <= ' ' ||
+                               static_cast<unsigned char>(text_.back()) <= ' '))
+            text_ = trim(text_);
         if (!barcode::allDigits(text_)) throw EBarcodeError(barcode::kNotNumeric);
     }
     barcode::Encoding e{typ_, text_, checksum_, checkSumMethod_, {}};

@@ -1,5 +1,6 @@
 #include "barcode/check_digit.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "core/error.h"
@@ -8,13 +9,19 @@
 namespace lumaro::barcode {
 
 namespace {
+// Bytes of the character starting at s[i]: a whole UTF-8 sequence, or one stray byte.
+size_t charLength(std::string_view s, size_t i) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    const size_t n = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 1;
+    if (i + n > s.size()) return 1;
+    for (size_t k = 1; k < n; ++k)
+        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 1;
+    return n;
+}
+
 int digitValue(std::string_view s, size_t i) {
-    if (!isDigit(s[i])) {
-        // The character as the user sees it: the whole UTF-8 sequence it starts.
-        size_t end = i + 1;
-        while (end < s.size() && (static_cast<unsigned char>(s[end]) & 0xC0) == 0x80) ++end;
-        throw EConvertError("'" + std::string(s.substr(i, end - i)) + "' is not a valid integer value");
-    }
+    if (!isDigit(s[i]))
+        throw EConvertError("'" + std::string(s.substr(i, charLength(s, i))) + "' is not a valid integer value");
     return s[i] - '0';
 }
 }  // namespace
@@ -26,12 +33,9 @@ bool allDigits(std::string_view s) {
 }
 
 int modulo10CheckDigit(std::string_view digits) {
+    // Left to right, so that an error names the first character that is not a digit.
     int64_t sum = 0;
-    int weight = 3;
-    for (size_t i = digits.size(); i-- > 0;) {
-        sum += digitValue(digits, i) * weight;
-        weight = 4 - weight;
-    }
+    for (size_t i = 0; i < digits.size(); ++i) sum += digitValue(digits, i) * ((digits.size() - i) % 2 == 1 ? 3 : 1);
     return static_cast<int>((10 - sum % 10) % 10);
 }
 
@@ -43,23 +47,27 @@ std::string appendCheckDigit(std::string_view digits, TfrxCheckSumMethod method)
 
 int upcECheckDigit(int numberSystem, std::string_view d) {
     // Zero suppression: the sixth digit tells where the zeros of the manufacturer and
-    // product numbers were removed.
-    std::string upcA(1, static_cast<char>('0' + numberSystem));
+    // product numbers were removed. The UPC-A number is the number system, five digits of
+    // manufacturer number and five of product number.
+    char upcA[11];
+    std::fill(upcA, upcA + 11, '0');
+    upcA[0] = static_cast<char>('0' + numberSystem);
+    const auto put = [&](int at, std::string_view digits) { std::copy(digits.begin(), digits.end(), upcA + at); };
     switch (d[5]) {
         case '0': case '1': case '2':
-            upcA += std::string{d[0], d[1], d[5]} + "0000" + std::string{d[2], d[3], d[4]};
+            put(1, d.substr(0, 2)), put(3, d.substr(5, 1)), put(8, d.substr(2, 3));
             break;
         case '3':
-            upcA += std::string{d[0], d[1], d[2]} + "00000" + std::string{d[3], d[4]};
+            put(1, d.substr(0, 3)), put(9, d.substr(3, 2));
             break;
         case '4':
-            upcA += std::string{d[0], d[1], d[2], d[3]} + "00000" + d[4];
+            put(1, d.substr(0, 4)), put(10, d.substr(4, 1));
             break;
         default:
-            upcA += std::string(d.substr(0, 5)) + "0000" + d[5];
+            put(1, d.substr(0, 5)), put(10, d.substr(5, 1));
             break;
     }
-    return modulo10CheckDigit(upcA);
+    return modulo10CheckDigit(std::string_view(upcA, 11));
 }
 
 int supplementCheckDigit(std::string_view digits) {

@@ -30,9 +30,9 @@ constexpr const char* kUsage =
 
 // Size of the code across its bars, in drawing units (the engine keeps 16 for the text).
 constexpr int kCodeHeight = 80;
-// Margin around the code in units: the quiet zone readers need, and room for the EAN/UPC
-// digits printed outside the bars.
-constexpr int kQuietUnits = 12;
+// Margin around the code: a quiet zone of 12 modules before and after the bars, which readers
+// need and which holds the EAN/UPC digits printed outside the bars, and 8 units across.
+constexpr int kQuietModules = 12;
 constexpr int kMarginUnits = 8;
 
 struct Options {
@@ -116,9 +116,10 @@ struct Layout {
 
 Layout layoutFor(TfrxBarcode& bc) {
     const double w = bc.Width();
-    const double along = w + 2 * kQuietUnits, across = kCodeHeight + 2 * kMarginUnits;
-    if (barcodeQuarterTurns(bc.Angle()) % 2 == 1) return {RectF::fromXYWH(kMarginUnits, kQuietUnits, kCodeHeight, w), across, along};
-    return {RectF::fromXYWH(kQuietUnits, kMarginUnits, w, kCodeHeight), along, across};
+    const double quiet = kQuietModules * bc.ElementWidths()[0];
+    const double along = w + 2 * quiet, across = kCodeHeight + 2 * kMarginUnits;
+    if (barcodeQuarterTurns(bc.Angle()) % 2 == 1) return {RectF::fromXYWH(kMarginUnits, quiet, kCodeHeight, w), across, along};
+    return {RectF::fromXYWH(quiet, kMarginUnits, w, kCodeHeight), along, across};
 }
 
 int printPattern(Options& o) {

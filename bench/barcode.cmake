@@ -1,0 +1,1 @@
+lumaro_benchmark(barcode DEPS barcode LIBS zint)

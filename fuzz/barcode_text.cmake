@@ -1,0 +1,1 @@
+lumaro_fuzzer(barcode_text DEPS barcode)
