@@ -14,19 +14,10 @@ namespace lumaro {
 void TfrxBarcode::Assign(const Object* source) {
     const auto* src = dynamic_cast<const TfrxBarcode*>(source);
     if (!src || src == this) return;
-    assignedText_ = src->assignedText_;
-    text_ = src->text_;
-    modul_ = src->modul_;
-    ratio_ = src->ratio_;
-    typ_ = src->typ_;
-    checksum_ = src->checksum_;
-    checkSumMethod_ = src->checkSumMethod_;
-    angle_ = src->angle_;
-    height_ = src->height_;
-    color_ = src->color_;
-    colorBar_ = src->colorBar_;
-    originX_ = src->originX_;
-    originY_ = src->originY_;
+    // Every setting and the painting state; the text metrics belong to this engine's host.
+    const BarcodeTextMetrics* metrics = metrics_;
+    *this = *src;
+    metrics_ = metrics;
 }
 
 void TfrxBarcode::SetText(std::string_view text) {
