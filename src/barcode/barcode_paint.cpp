@@ -97,15 +97,18 @@ void TfrxBarcode::PaintTo(Canvas& canvas, const RectF& rect, bool showText) {
     picture.replay(canvas, rect.width() / a.am, rect.height() / a.hm, rect.left, rect.top);
 }
 
-// Each element is one filled polygon through the corner cells of its rectangle, outlined
-// with a one-unit pen of the same colour; spaces are painted too. Upright, an element of
-// width e at x covers the cells x..x+e-1 and 0..Height; short bars are 2/5 of that and stand
-// on the same baseline as the full bars, where the PostNet standard puts them.
+// Each element is one filled polygon; spaces are painted too. Upright, an element of width e
+// at x covers the cells x..x+e-1 and 0..Height (the pixels a one-unit pen would outline around
+// the corner cells); short bars are 2/5 of that and stand on the same baseline as the full
+// bars, where the PostNet standard puts them. The polygon runs along the outer edges of
+// those cells and has no pen, so that a picture stretched to any size keeps every element
+// exactly in place and inside the rectangle.
 void TfrxBarcode::paintBars(Canvas& picture, std::string_view pattern, const Area& a) const {
     const int hb = height_;
     const int shortHeight = hb * 2 / 5;
+    picture.setPen(Pen{clBlack, 1, PenStyle::Clear});
     lumaro::Color current = 0;
-    bool penSet = false;
+    bool brushSet = false;
     int x = 0;
     for (char c : pattern) {
         const barcode::Element el = barcode::elementOf(c);
@@ -123,13 +126,13 @@ void TfrxBarcode::paintBars(Canvas& picture, std::string_view pattern, const Are
             default: l = x0, r = x1, t = y0, b = y1; break;
         }
         l += originX_, r += originX_, t += originY_, b += originY_;
-        if (!penSet || col != current) {
-            picture.setPen(Pen{col, 1, PenStyle::Solid});
+        if (!brushSet || col != current) {
             picture.setBrush(Brush{col, BrushStyle::Solid});
             current = col;
-            penSet = true;
+            brushSet = true;
         }
-        picture.drawPolygon({{double(l), double(t)}, {double(l), double(b)}, {double(r), double(b)}, {double(r), double(t)}});
+        const double left = l, top = t, right = r + 1, bottom = b + 1;
+        picture.drawPolygon({{left, top}, {left, bottom}, {right, bottom}, {right, top}});
     }
 }
 

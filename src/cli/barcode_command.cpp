@@ -71,6 +71,13 @@ double numberArg(const std::string& name, const std::string& v) {
     return *d;
 }
 
+int wholeArg(const std::string& name, const std::string& v, int min, int max) {
+    const double d = numberArg(name, v);
+    if (d < min || d > max || d != std::floor(d))
+        usageError(name + " must be a whole number from " + std::to_string(min) + " to " + std::to_string(max));
+    return static_cast<int>(d);
+}
+
 Options parse(const std::vector<std::string>& args) {
     if (args.size() < 2) usageError("barcode needs a type and a text");
     Options o;
@@ -84,15 +91,12 @@ Options parse(const std::vector<std::string>& args) {
         else if (a == "--no-text") o.showText = false;
         else if (a == "--pattern") o.pattern = true;
         else if (a == "--ratio") o.barcode.SetRatio(numberArg(a, nextValue(args, i)));
-        else if (a == "--modul") o.barcode.SetModul(static_cast<int32_t>(numberArg(a, nextValue(args, i))));
+        else if (a == "--modul") o.barcode.SetModul(wholeArg(a, nextValue(args, i), 1, TfrxBarcode::kMaxModul));
         else if (a == "--angle") o.barcode.SetAngle(numberArg(a, nextValue(args, i)));
         else if (a == "--png") o.png = nextValue(args, i);
         else if (a == "--svg") o.svg = nextValue(args, i);
-        else if (a == "--module-px") {
-            const double px = numberArg(a, nextValue(args, i));
-            if (px < 1 || px > 64 || px != std::floor(px)) usageError("--module-px must be a whole number from 1 to 64");
-            o.modulePx = static_cast<int>(px);
-        } else usageError("unknown option: " + a);
+        else if (a == "--module-px") o.modulePx = wholeArg(a, nextValue(args, i), 1, 64);
+        else usageError("unknown option: " + a);
     }
     if (o.pattern + !o.png.empty() + !o.svg.empty() != 1) usageError("give exactly one of --pattern, --png, --svg");
     return o;

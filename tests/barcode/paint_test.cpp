@@ -15,7 +15,7 @@ using lumaro::testing::Settings;
 namespace {
 
 struct Box {
-    double l, t, r, b;  // corner cells, inclusive
+    double l, t, r, b;  // cells covered, inclusive
     bool operator==(const Box&) const = default;
 };
 
@@ -39,7 +39,7 @@ Painted paint(TfrxBarcode& b, const RectF& rect, bool showText = true) {
             for (auto q : poly->points) {
                 l = std::min(l, q.x), r = std::max(r, q.x), t = std::min(t, q.y), bt = std::max(bt, q.y);
             }
-            p.boxes.push_back({l, t, r, bt});
+            p.boxes.push_back({l, t, r - 1, bt - 1});  // the cells covered
             p.colours.push_back(brush);
         }
         if (const auto* f = std::get_if<dl::FillRect>(&c)) p.bands.push_back(f->r);
@@ -237,11 +237,30 @@ TEST(BarcodePaint, StretchedIntoTheRectangle) {
         return nullptr;
     }();
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->points, (std::vector<PointF>{{10, 20}, {10, 148}, {12, 148}, {12, 20}}));
+    EXPECT_EQ(first->points, (std::vector<PointF>{{10, 20}, {10, 150}, {14, 150}, {14, 20}}));
     const auto runs = list.textRuns();
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].font.pixelSize, 24);
     EXPECT_EQ(runs[0].origin, (PointF{32, 152}));
+
+    // The bars fill the rectangle from edge to edge along the code, at every quarter turn.
+    for (int q = 0; q < 4; ++q) {
+        b.SetAngle(q * 90);
+        const RectF rect = q % 2 == 0 ? RectF{10, 20, 10 + 312, 20 + 160} : RectF{10, 20, 10 + 160, 20 + 312};
+        DisplayList turned;
+        b.PaintTo(turned, rect, false);
+        RectF bars{1e9, 1e9, -1e9, -1e9};
+        for (const auto& c : turned.commands())
+            if (const auto* poly = std::get_if<dl::Polygon>(&c))
+                for (PointF pt : poly->points)
+                    bars = {std::min(bars.left, pt.x), std::min(bars.top, pt.y), std::max(bars.right, pt.x),
+                            std::max(bars.bottom, pt.y)};
+        const RectF expected = q == 0   ? RectF{10, 20, 322, 150}
+                               : q == 1 ? RectF{10, 20, 140, 332}
+                               : q == 2 ? RectF{10, 50, 322, 180}
+                                        : RectF{40, 20, 170, 332};
+        EXPECT_EQ(bars, expected) << "quarter " << q;
+    }
 }
 
 TEST(BarcodePaint, WithoutTextTheBandStaysFree) {
