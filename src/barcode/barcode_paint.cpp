@@ -16,7 +16,7 @@ namespace {
 constexpr int kTextBand = 16;     // units across the code kept for the text
 constexpr int kEanTextBand = 7;   // EAN/UPC bars reach 9 units into that band
 constexpr double kFontPixels = 12;  // Arial 9 points at 96 units per inch
-constexpr int kMaxCross = 1 << 24;  // bound for absurdly narrow rectangles
+constexpr int kMaxSize = 1 << 24;  // bound for absurdly long codes and narrow rectangles
 
 // A position along the code: a fixed unit, or counted from the code's width w.
 struct Pos {
@@ -77,9 +77,10 @@ void TfrxBarcode::PaintTo(Canvas& canvas, const RectF& rect, bool showText) {
     a.w = w;
     const double along = horizontal ? rect.width() : rect.height();
     const double across = horizontal ? rect.height() : rect.width();
-    if (!(along > 0) || !(across > 0) || !std::isfinite(along) || !std::isfinite(across) || w <= 0) return;
+    if (!(along > 0) || !(across > 0) || !std::isfinite(along) || !std::isfinite(across) || w <= 0 || w > kMaxSize)
+        return;
     const double scale = along / w;
-    a.cross = static_cast<int>(roundHalfEven(std::min(across / scale, static_cast<double>(kMaxCross))));
+    a.cross = static_cast<int>(roundHalfEven(std::min(across / scale, static_cast<double>(kMaxSize))));
     if (a.cross <= 0) return;
     a.am = horizontal ? w : a.cross;
     a.hm = horizontal ? a.cross : w;
