@@ -1,5 +1,5 @@
 #pragma once
-// Running lumaro-cli from tests: the binary lies in the directory named by LUMARO_BIN_DIR.
+// Running lumaro-cli from tests.
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -16,9 +16,10 @@ inline std::string shellQuote(const std::string& s) {
     return out + "'";
 }
 
+// LUMARO_BIN_DIR names the directory of the binaries; without it, the build's own.
 inline std::string cliPath() {
     const char* dir = std::getenv("LUMARO_BIN_DIR");
-    return std::string(dir ? dir : ".") + "/lumaro-cli";
+    return std::string(dir && *dir ? dir : LUMARO_BINARY_DIR "/bin") + "/lumaro-cli";
 }
 
 // lumaro-cli with the given words; standard error is dropped.
