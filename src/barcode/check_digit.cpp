@@ -13,10 +13,7 @@ namespace {
 size_t charLength(std::string_view s, size_t i) {
     const auto lead = static_cast<unsigned char>(s[i]);
     const size_t n = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 1;
-    if (i + n > s.size()) return 1;
-    for (size_t k = 1; k < n; ++k)
-        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 1;
-    return n;
+    return i + n <= s.size() && isValidUtf8(s.substr(i, n)) ? n : 1;
 }
 
 int digitValue(std::string_view s, size_t i) {

@@ -136,6 +136,18 @@ TEST(Barcode, AppendCheckDigit) {
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.message(), "'x' is not a valid integer value");
     }
+    // The character named is the first one that is not a digit, a whole UTF-8 sequence or
+    // one stray byte.
+    const std::pair<const char*, const char*> named[] = {
+        {"1x2y", "'x'"}, {"1\xC4\x8D", "'\xC4\x8D'"}, {"\xE0\x94\x94", "'\xE0'"}, {"\xC4", "'\xC4'"}};
+    for (const auto& [digits, quoted] : named) {
+        try {
+            b.AppendCheckDigit(digits);
+            FAIL() << digits;
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.message(), std::string(quoted) + " is not a valid integer value");
+        }
+    }
     b.SetCheckSumMethod(csmNone);
     EXPECT_EQ(b.AppendCheckDigit("12x"), "12x");
 }
