@@ -58,9 +58,9 @@ function(lumaro_test module)
   if(label STREQUAL "gui" OR "${ARG_LABELS}" MATCHES "gui")
     set_target_properties(${exe} PROPERTIES AUTOMOC ON)
   endif()
-  list(GET ARG_LABELS 0 label)
-  if(NOT label)
-    set(label unit)
+  set(label unit)
+  if(ARG_LABELS)
+    list(GET ARG_LABELS 0 label)
   endif()
   gtest_discover_tests(${exe}
       TEST_PREFIX "${module}."
