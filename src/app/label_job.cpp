@@ -1,6 +1,10 @@
 #include "app/label_job.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "core/date_time.h"
+#include "report/variables.h"
 
 namespace lumaro {
 
@@ -12,6 +16,24 @@ std::string expressionStringLiteral(std::string_view text) {
     }
     out += '\'';
     return out;
+}
+
+namespace {
+
+bool fileExists(const std::string& path) {
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    return !ec && std::filesystem::exists(status) && !std::filesystem::is_directory(status);
+}
+
+}  // namespace
+
+void fillLabelVariables(TfrxVariables& variables, const LoadTemplate& loadTemplate, const std::string& templatePath,
+                        const LabelJobFields& fields) {
+    variables.Clear();
+    if (!templatePath.empty() && fileExists(templatePath)) loadTemplate(templatePath);
+    variables.Set(kLabelCategoryEntry, Variant::null());
+    for (const LabelVariable& v : labelJobVariables(fields)) variables.Set(v.name, Variant(v.value));
 }
 
 std::vector<LabelVariable> labelJobVariables(const LabelJobFields& f, const FormatSettings& fs) {

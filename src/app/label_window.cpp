@@ -21,6 +21,7 @@
 #include "app/window_geometry.h"
 #include "core/date_time.h"
 #include "platform/message_box.h"
+#include "report/variables.h"
 
 namespace lumaro {
 
@@ -55,7 +56,7 @@ NumericEdit* numericField(QWidget* parent, const char* name, double value) {
 
 }  // namespace
 
-TForm1::TForm1(Options options, QWidget* parent) : QWidget(parent) {
+TForm1::TForm1(Options options, QWidget* parent) : QWidget(parent), variables_(std::make_unique<TfrxVariables>()) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Lumaro"));
     setLegacyFont(this);
@@ -216,8 +217,10 @@ void TForm1::FormCreate() {
     ldat->setText(QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kTemplateFileName)));
 }
 
+TfrxVariables& TForm1::reportVariables() { return *variables_; }
+
 void TForm1::fillReport() {
-    // Filled in with the report component.
+    fillLabelVariables(reportVariables(), [](const std::string&) {}, ldat->text().toStdString(), fields());
 }
 
 void TForm1::etiskClick() {

@@ -4,6 +4,7 @@
 // fields as report variables into the report it owns; the template decides the rest.
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/label_job.h"
@@ -20,6 +21,7 @@ namespace lumaro {
 
 class NumericEdit;
 class TPBJustOne;
+class TfrxVariables;
 class Tfinfo;
 
 struct LabelWindowOptions {
@@ -64,6 +66,9 @@ public:
     // The field contents as the window hands them over.
     LabelJobFields fields() const;
 
+    // The variable list of the window's report.
+    TfrxVariables& reportVariables();
+
     void FormCreate();
     void etiskClick();
     void eoblikaClick();
@@ -80,6 +85,7 @@ private:
     void bringToFront();
 
     Tfinfo* about_ = nullptr;
+    std::unique_ptr<TfrxVariables> variables_;
 };
 
 }  // namespace lumaro
