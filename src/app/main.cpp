@@ -9,8 +9,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("lumaro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lumaro"));
     lumaro::loadSystemFormatSettings();
     lumaro::installProcessEventsHook();
 

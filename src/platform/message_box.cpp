@@ -1,6 +1,7 @@
 #include "platform/message_box.h"
 
 #include <QApplication>
+#include <QWidget>
 #include <utility>
 
 namespace lumaro {
@@ -12,9 +13,13 @@ MessageBoxHandler& handlerSlot() {
     return handler;
 }
 
+QString defaultTitle(const QWidget* parent) {
+    if (parent && !parent->window()->windowTitle().isEmpty()) return parent->window()->windowTitle();
+    return QGuiApplication::applicationDisplayName();
+}
+
 QMessageBox::StandardButton showModal(const MessageRequest& r) {
-    QMessageBox box(r.icon, r.title.isEmpty() ? QGuiApplication::applicationDisplayName() : r.title, r.text,
-                    r.buttons, r.parent);
+    QMessageBox box(r.icon, r.title.isEmpty() ? defaultTitle(r.parent) : r.title, r.text, r.buttons, r.parent);
     if (r.defaultButton != QMessageBox::NoButton) box.setDefaultButton(r.defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

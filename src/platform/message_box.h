@@ -13,7 +13,7 @@ namespace lumaro {
 
 struct MessageRequest {
     QWidget* parent = nullptr;
-    QString title;  // empty: the application's display name
+    QString title;  // empty: the title of the parent's window, else the application's name
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
@@ -24,9 +24,9 @@ using MessageBoxHandler = std::function<QMessageBox::StandardButton(const Messag
 
 // Shows the box (modal) and returns the button chosen.
 QMessageBox::StandardButton showMessageBox(const MessageRequest& request);
-// An error box with the application's name as title and an OK button.
+// An error box with an OK button.
 void showErrorMessage(QWidget* parent, const std::string& text);
-// An information box with the application's name as title and an OK button.
+// An information box with an OK button.
 void showInformation(QWidget* parent, const std::string& text);
 
 // Replaces how boxes are shown; an empty handler restores the modal QMessageBox.

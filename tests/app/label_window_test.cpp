@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDateEdit>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -20,6 +19,7 @@
 #include "core/format_settings.h"
 #include "platform/message_box.h"
 #include "support/qt_app.h"
+#include "support/url_recorder.h"
 
 using namespace lumaro;
 using lumaro::testing::variableList;
@@ -194,16 +194,6 @@ TEST_F(LabelWindowTest, OpenTemplateTakesTheChosenFileOnly) {
     EXPECT_EQ(w.ldat->text(), "/srv/predloge/paleta.fr3");
 }
 
-namespace {
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-}  // namespace
-
 TEST_F(LabelWindowTest, InfoShowsTheAboutWindow) {
     Tfinfo about;
     w.setAboutWindow(&about);
@@ -214,19 +204,21 @@ TEST_F(LabelWindowTest, InfoShowsTheAboutWindow) {
     EXPECT_EQ(about.windowTitle(), "o programu");
     EXPECT_EQ(about.size(), QSize(328, 271));
 
+    QList<QUrl> opened;
     for (LinkLabel* link : {about.lwww, about.lemail}) {
         EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 128, 255));
         EXPECT_TRUE(link->font().underline());
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     }
-    UrlRecorder recorder;
-    for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &recorder, "open");
-    QTest::mouseClick(about.lwww, Qt::LeftButton);
-    QTest::mouseClick(about.lemail, Qt::LeftButton);
-    for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
-    ASSERT_EQ(recorder.opened.size(), 2);
-    EXPECT_EQ(recorder.opened[0].toString(), about.lwww->text());
-    EXPECT_EQ(recorder.opened[1].toString(), "mailto:" + about.lemail->text());
+    {
+        lumaro::testing::UrlRecorder recorder;
+        QTest::mouseClick(about.lwww, Qt::LeftButton);
+        QTest::mouseClick(about.lemail, Qt::LeftButton);
+        opened = recorder.opened;
+    }
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_EQ(opened[0].toString(), about.lwww->text());
+    EXPECT_EQ(opened[1].toString(), "mailto:" + about.lemail->text());
 
     about.dxButton1->click();  // "zapri"
     EXPECT_FALSE(about.isVisible());
@@ -234,4 +226,4 @@ TEST_F(LabelWindowTest, InfoShowsTheAboutWindow) {
     EXPECT_TRUE(about.isVisible());
 }
 
-#include "label_window_test.moc"
+#include "support/moc_url_recorder.cpp"

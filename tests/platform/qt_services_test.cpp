@@ -10,6 +10,7 @@
 #include "platform/open_url.h"
 #include "platform/process_events_hook.h"
 #include "support/qt_app.h"
+#include "support/url_recorder.h"
 
 using namespace lumaro;
 
@@ -43,26 +44,13 @@ TEST(QtServices, MessageBoxesCanBeCaptured) {
     EXPECT_EQ(capture.shown().size(), 2u);  // the inner capture took it
 }
 
-namespace {
-class UrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened.append(url); }
-};
-}  // namespace
-
 TEST(QtServices, AddressesGoToTheDesktopHandler) {
     lumaro::testing::qtApp();
-    UrlRecorder recorder;
-    for (const char* scheme : {"http", "https", "mailto"})
-        QDesktopServices::setUrlHandler(scheme, &recorder, "open");
+    lumaro::testing::UrlRecorder recorder;
     EXPECT_TRUE(openUrl("https://lumaro.example"));
     EXPECT_TRUE(openUrl("mailto:info@lumaro.example"));
     EXPECT_TRUE(openUrl("www.lumaro.example"));
     EXPECT_FALSE(openUrl("  "));
-    for (const char* scheme : {"http", "https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
     ASSERT_EQ(recorder.opened.size(), 3);
     EXPECT_EQ(recorder.opened[0], QUrl("https://lumaro.example"));
     EXPECT_EQ(recorder.opened[1].scheme(), "mailto");
@@ -70,4 +58,4 @@ TEST(QtServices, AddressesGoToTheDesktopHandler) {
     EXPECT_EQ(recorder.opened[2].host(), "www.lumaro.example");
 }
 
-#include "qt_services_test.moc"
+#include "support/moc_url_recorder.cpp"
