@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/date_time.h"
+#include "report/model/report.h"
 #include "report/variables.h"
 
 namespace lumaro {
@@ -34,6 +35,12 @@ void fillLabelVariables(TfrxVariables& variables, const LoadTemplate& loadTempla
     if (!templatePath.empty() && fileExists(templatePath)) loadTemplate(templatePath);
     variables.Set(kLabelCategoryEntry, Variant::null());
     for (const LabelVariable& v : labelJobVariables(fields)) variables.Set(v.name, Variant(v.value));
+}
+
+void fillLabelReport(TfrxReport& report, const std::string& templatePath, const LabelJobFields& fields) {
+    fillLabelVariables(
+        report.Variables(), [&report](const std::string& path) { report.LoadFromFile(path, false); }, templatePath,
+        fields);
 }
 
 std::vector<LabelVariable> labelJobVariables(const LabelJobFields& f, const FormatSettings& fs) {

@@ -11,6 +11,7 @@
 
 namespace lumaro {
 
+class TfrxReport;
 class TfrxVariables;
 
 // The field contents of one labelling job, as the window reads them.
@@ -47,6 +48,9 @@ using LoadTemplate = std::function<void(const std::string& path)>;
 // that defines none of them they follow the category entry and belong to it.
 void fillLabelVariables(TfrxVariables& variables, const LoadTemplate& loadTemplate, const std::string& templatePath,
                         const LabelJobFields& fields);
+
+// fillLabelVariables on the report's variables, loading with LoadFromFile(path, false).
+void fillLabelReport(TfrxReport& report, const std::string& templatePath, const LabelJobFields& fields);
 
 // `text` as a string literal of an expression: between apostrophes, an apostrophe inside
 // doubled so that the template receives the text exactly.

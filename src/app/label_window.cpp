@@ -21,7 +21,11 @@
 #include "app/window_geometry.h"
 #include "core/date_time.h"
 #include "platform/message_box.h"
-#include "report/variables.h"
+#include "core/resources.h"
+#include "platform/guarded_call.h"
+#include "report/model/report.h"
+#include "report/model/report_hooks.h"
+#include "report/model/report_types.h"
 
 namespace lumaro {
 
@@ -56,7 +60,7 @@ NumericEdit* numericField(QWidget* parent, const char* name, double value) {
 
 }  // namespace
 
-TForm1::TForm1(Options options, QWidget* parent) : QWidget(parent), variables_(std::make_unique<TfrxVariables>()) {
+TForm1::TForm1(Options options, QWidget* parent) : QWidget(parent), rep_(std::make_unique<TfrxReport>()) {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Lumaro"));
     setLegacyFont(this);
@@ -66,6 +70,7 @@ TForm1::TForm1(Options options, QWidget* parent) : QWidget(parent), variables_(s
     layout->setSpacing(0);
     buildButtonBar();
     buildDataPage();
+    configureReport();
 
     OpenDialog1 = named(new QFileDialog(this), "OpenDialog1");
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
@@ -217,20 +222,35 @@ void TForm1::FormCreate() {
     ldat->setText(QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(kTemplateFileName)));
 }
 
-TfrxVariables& TForm1::reportVariables() { return *variables_; }
-
-void TForm1::fillReport() {
-    fillLabelVariables(reportVariables(), [](const std::string&) {}, ldat->text().toStdString(), fields());
+void TForm1::configureReport() {
+    TfrxReport& rep = *rep_;
+    rep.SetIniFile("\\Software\\Quillbase");
+    rep.PreviewOptions().SetButtons(TfrxPreviewOptions::kAllButtons);
+    rep.PreviewOptions().SetZoom(1);
+    rep.PrintOptions().SetPrinter(frxGet("prDefault"));
+    rep.SetScriptLanguage("PascalScript");
+    rep.SetScriptText({"begin", "", "end."});
+    rep.SetDotMatrixReport(false);
 }
 
+TfrxVariables& TForm1::reportVariables() { return rep_->Variables(); }
+
+void TForm1::fillReport() { fillLabelReport(*rep_, ldat->text().toStdString(), fields()); }
+
 void TForm1::etiskClick() {
-    fillReport();
-    showInformation(this, "Predogled še ni na voljo.");
+    runGuarded(this, [this] {
+        fillReport();
+        if (reportHooks().showReport) rep_->ShowReport(true);
+        else showInformation(this, "Predogled še ni na voljo.");
+    });
 }
 
 void TForm1::eoblikaClick() {
-    fillReport();
-    showInformation(this, "Oblikovalnik še ni na voljo.");
+    runGuarded(this, [this] {
+        fillReport();
+        if (reportHooks().openDesigner) rep_->OpenDesigner();
+        else showInformation(this, "Oblikovalnik še ni na voljo.");
+    });
 }
 
 void TForm1::epredlogaClick() {

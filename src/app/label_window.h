@@ -21,6 +21,7 @@ namespace lumaro {
 
 class NumericEdit;
 class TPBJustOne;
+class TfrxReport;
 class TfrxVariables;
 class Tfinfo;
 
@@ -66,7 +67,8 @@ public:
     // The field contents as the window hands them over.
     LabelJobFields fields() const;
 
-    // The variable list of the window's report.
+    // The report component the window owns for the whole run (`rep`).
+    TfrxReport& report() { return *rep_; }
     TfrxVariables& reportVariables();
 
     void FormCreate();
@@ -81,11 +83,12 @@ public:
 private:
     void buildButtonBar();
     void buildDataPage();
+    void configureReport();
     void fillReport();
     void bringToFront();
 
     Tfinfo* about_ = nullptr;
-    std::unique_ptr<TfrxVariables> variables_;
+    std::unique_ptr<TfrxReport> rep_;
 };
 
 }  // namespace lumaro

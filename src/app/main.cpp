@@ -3,6 +3,7 @@
 
 #include "app/about_window.h"
 #include "app/label_window.h"
+#include "app/report_dialogs.h"
 #include "app/screenshot.h"
 #include "platform/locale_settings.h"
 #include "platform/process_events_hook.h"
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("lumaro"));
     lumaro::loadSystemFormatSettings();
     lumaro::installProcessEventsHook();
+    lumaro::installReportDialogs();
 
     lumaro::TForm1 form(lumaro::TForm1::Options{.singleInstance = true});
     if (form.anotherInstanceRuns()) return 0;  // the running one came to the front
