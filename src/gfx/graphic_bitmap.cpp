@@ -1,0 +1,25 @@
+#include "gfx/bmp_codec.h"
+#include "gfx/graphic_kinds.h"
+
+namespace lumaro {
+
+TBitmap::TBitmap(Bytes bmpFile) : TGraphic(std::move(bmpFile)) { inspect(); }
+
+std::unique_ptr<TBitmap> TBitmap::fromImage(const Image& image, bool withAlpha) {
+    return std::make_unique<TBitmap>(encodeBmp(image, withAlpha ? 32 : 24));
+}
+
+void TBitmap::readHeader() {
+    const BmpInfo info = readBmpInfo(data());
+    std::string problem;
+    try {
+        checkDecodedSize(kInvalidBitmap, info.width, info.height);
+    } catch (const EInvalidGraphic& e) {
+        problem = e.message();
+    }
+    setHeaderInfo(info.width, info.height, problem.empty(), problem);
+}
+
+Image TBitmap::decodePixels() const { return decodeBmp(data()); }
+
+}  // namespace lumaro
