@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 
 namespace lumaro {
 
@@ -287,7 +288,7 @@ size_t readFileHeader(ByteReader& r) {
 }
 
 BmpInfo infoOf(const DibHeader& h) {
-    checkDecodedSize(kInvalidBitmap, h.width, h.height);
+    if (h.width > INT32_MAX || h.height > INT32_MAX) throw EInvalidGraphic(std::string(kInvalidBitmap) + ": invalid size");
     return {static_cast<int>(h.width), static_cast<int>(h.height), h.bitCount, h.compression};
 }
 

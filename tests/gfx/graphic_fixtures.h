@@ -1,0 +1,189 @@
+#pragma once
+// Small picture files built byte by byte for the tests, independent of the encoders under test.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "gfx/image.h"
+
+namespace lumaro::fixtures {
+
+using Bytes = std::vector<uint8_t>;
+
+inline void u16(Bytes& b, uint32_t v) {
+    b.push_back(static_cast<uint8_t>(v));
+    b.push_back(static_cast<uint8_t>(v >> 8));
+}
+inline void u32(Bytes& b, uint32_t v) {
+    u16(b, v & 0xFFFF);
+    u16(b, v >> 16);
+}
+inline void append(Bytes& b, const Bytes& more) { b.insert(b.end(), more.begin(), more.end()); }
+
+constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF,
+                   kBlack = 0xFF000000;
+
+// A DIB header of `headerSize` bytes (12 core, 40 info, 108 V4, 124 V5); masks (R, G, B, A)
+// go into V4/V5 headers, or after a 40-byte header for bit fields.
+inline Bytes dibHeader(uint32_t headerSize, int32_t width, int32_t height, int bpp, uint32_t compression,
+                       uint32_t colorsUsed = 0, std::vector<uint32_t> masks = {}) {
+    Bytes h;
+    u32(h, headerSize);
+    if (headerSize == 12) {
+        u16(h, static_cast<uint32_t>(width));
+        u16(h, static_cast<uint32_t>(height));
+        u16(h, 1);
+        u16(h, static_cast<uint32_t>(bpp));
+        return h;
+    }
+    u32(h, static_cast<uint32_t>(width));
+    u32(h, static_cast<uint32_t>(height));
+    u16(h, 1);
+    u16(h, static_cast<uint32_t>(bpp));
+    u32(h, compression);
+    u32(h, 0);  // image size
+    u32(h, 2835);
+    u32(h, 2835);
+    u32(h, colorsUsed);
+    u32(h, 0);
+    if (headerSize > 40) {
+        masks.resize(4, 0);
+        for (uint32_t m : masks) u32(h, m);
+        h.resize(headerSize, 0);
+    } else {
+        for (uint32_t m : masks) u32(h, m);
+    }
+    return h;
+}
+
+// Palette entries from 0xAARRGGBB: 3 bytes (core) or 4 bytes each.
+inline Bytes palette(std::initializer_list<uint32_t> colors, bool core = false) {
+    Bytes p;
+    for (uint32_t c : colors) {
+        p.push_back(static_cast<uint8_t>(c));
+        p.push_back(static_cast<uint8_t>(c >> 8));
+        p.push_back(static_cast<uint8_t>(c >> 16));
+        if (!core) p.push_back(0);
+    }
+    return p;
+}
+
+// "BM" file header in front of header + palette + pixels.
+inline Bytes bmpFile(const Bytes& header, const Bytes& pal, const Bytes& pixels) {
+    Bytes f{'B', 'M'};
+    const uint32_t offset = static_cast<uint32_t>(14 + header.size() + pal.size());
+    u32(f, static_cast<uint32_t>(offset + pixels.size()));
+    u32(f, 0);
+    u32(f, offset);
+    append(f, header);
+    append(f, pal);
+    append(f, pixels);
+    return f;
+}
+
+// Rows of indices (top row first) packed at 1, 4 or 8 bits, stored bottom-up or top-down,
+// each row padded to 4 bytes.
+inline Bytes packIndices(const std::vector<std::vector<int>>& rows, int bpp, bool topDown) {
+    Bytes out;
+    const size_t n = rows.size();
+    for (size_t i = 0; i < n; ++i) {
+        const auto& row = rows[topDown ? i : n - 1 - i];
+        Bytes packed((row.size() * bpp + 31) / 32 * 4, 0);
+        for (size_t x = 0; x < row.size(); ++x) {
+            const size_t bit = x * bpp;
+            packed[bit / 8] |= static_cast<uint8_t>(row[x] << (8 - bpp - bit % 8));
+        }
+        append(out, packed);
+    }
+    return out;
+}
+
+// ICO file from (directory width, height, bit count, entry bytes).
+struct IcoEntry {
+    int width, height, bitCount;
+    Bytes data;
+};
+inline Bytes icoFile(const std::vector<IcoEntry>& entries) {
+    Bytes f;
+    u16(f, 0);
+    u16(f, 1);
+    u16(f, static_cast<uint32_t>(entries.size()));
+    uint32_t offset = static_cast<uint32_t>(6 + 16 * entries.size());
+    for (const auto& e : entries) {
+        f.push_back(static_cast<uint8_t>(e.width));
+        f.push_back(static_cast<uint8_t>(e.height));
+        f.push_back(0);
+        f.push_back(0);
+        u16(f, 1);
+        u16(f, static_cast<uint32_t>(e.bitCount));
+        u32(f, static_cast<uint32_t>(e.data.size()));
+        u32(f, offset);
+        offset += static_cast<uint32_t>(e.data.size());
+    }
+    for (const auto& e : entries) append(f, e.data);
+    return f;
+}
+
+// An enhanced metafile: header record (bounds, frame in 0.01 mm, " EMF") and an EOF record.
+inline Bytes emfFile(int32_t frameRight, int32_t frameBottom, int32_t boundsRight = 0, int32_t boundsBottom = 0) {
+    Bytes f;
+    u32(f, 1);    // EMR_HEADER
+    u32(f, 108);  // record size
+    for (int32_t v : {0, 0, boundsRight, boundsBottom, 0, 0, frameRight, frameBottom}) u32(f, static_cast<uint32_t>(v));
+    u32(f, 0x464D4520);
+    u32(f, 0x10000);
+    u32(f, 108 + 20);  // total bytes
+    u32(f, 2);         // records
+    f.resize(108, 0);
+    for (uint32_t v : {14u, 20u, 0u, 16u, 20u}) u32(f, v);  // EMR_EOF
+    return f;
+}
+
+// A placeable metafile header plus a minimal WMF header and end record.
+inline Bytes placeableWmf(int16_t right, int16_t bottom, uint16_t inch) {
+    Bytes f;
+    u32(f, 0x9AC6CDD7);
+    u16(f, 0);
+    for (int16_t v : {int16_t(0), int16_t(0), right, bottom}) u16(f, static_cast<uint16_t>(v));
+    u16(f, inch);
+    u32(f, 0);
+    u16(f, 0);  // checksum (not checked)
+    for (uint32_t v : {1u, 9u, 0x300u}) u16(f, v);
+    u32(f, 12);
+    u16(f, 0);
+    u32(f, 3);
+    u16(f, 0);
+    u32(f, 3);  // end record
+    u16(f, 0);
+    return f;
+}
+
+// A test picture with smooth gradients (JPEG-friendly) and opaque pixels.
+inline Image gradient(int w, int h) {
+    Image img;
+    img.width = w;
+    img.height = h;
+    img.pixels.resize(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const uint32_t r = static_cast<uint32_t>(x * 255 / (w > 1 ? w - 1 : 1));
+            const uint32_t g = static_cast<uint32_t>(y * 255 / (h > 1 ? h - 1 : 1));
+            const uint32_t b = static_cast<uint32_t>((x + y) * 127 / (w + h));
+            img.pixels[static_cast<size_t>(y) * w + x] = 0xFF000000 | (r << 16) | (g << 8) | b;
+        }
+    return img;
+}
+
+// Largest difference of any channel (alpha included) between two images of one size.
+inline int maxChannelDiff(const Image& a, const Image& b) {
+    int worst = 0;
+    for (size_t i = 0; i < a.pixels.size() && i < b.pixels.size(); ++i)
+        for (int s = 0; s < 32; s += 8)
+            worst = std::max(worst, std::abs(int((a.pixels[i] >> s) & 0xFF) - int((b.pixels[i] >> s) & 0xFF)));
+    return worst;
+}
+
+}  // namespace lumaro::fixtures
