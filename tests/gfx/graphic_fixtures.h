@@ -161,6 +161,82 @@ inline Bytes placeableWmf(int16_t right, int16_t bottom, uint16_t inch) {
     return f;
 }
 
+// Every BMP variant the reader handles, as a 3 x 2 picture: red green blue / white red green.
+constexpr uint32_t kClear = 0x00000000;
+
+inline const std::vector<std::vector<int>> kIndices{{0, 1, 2}, {3, 0, 1}};
+inline const std::vector<uint32_t> kExpected{kRed, kGreen, kBlue, kWhite, kRed, kGreen};  // 3 x 2, top row first
+
+// The four colours, padded with black to the 2^bpp entries a table without a count holds.
+inline Bytes fourColourPalette(int bpp, bool core = false) {
+    Bytes p = palette({kRed, kGreen, kBlue, kWhite}, core);
+    p.resize((size_t{1} << bpp) * (core ? 3 : 4), 0);
+    return p;
+}
+
+// Pixels of the expected picture as 16-, 24- or 32-bit values, stored bottom-up or top-down.
+inline Bytes packTrueColour(int bpp, bool topDown, uint32_t (*encode)(uint32_t)) {
+    Bytes out;
+    for (int i = 0; i < 2; ++i) {
+        const int y = topDown ? i : 1 - i;
+        Bytes row;
+        for (int x = 0; x < 3; ++x) {
+            const uint32_t v = encode(kExpected[static_cast<size_t>(y * 3 + x)]);
+            for (int b = 0; b < bpp / 8; ++b) row.push_back(static_cast<uint8_t>(v >> (8 * b)));
+        }
+        row.resize((row.size() + 3) / 4 * 4, 0);
+        append(out, row);
+    }
+    return out;
+}
+
+inline uint32_t asBgr(uint32_t c) { return c & 0xFFFFFF; }  // at 32 bits the alpha byte is 0
+inline uint32_t as555(uint32_t c) { return ((c >> 19 & 31) << 10) | ((c >> 11 & 31) << 5) | (c >> 3 & 31); }
+inline uint32_t as565(uint32_t c) { return ((c >> 19 & 31) << 11) | ((c >> 10 & 63) << 5) | (c >> 3 & 31); }
+inline uint32_t asRgbaLow(uint32_t c) {  // R in the low byte, alpha on top
+    return (c & 0xFF000000) | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+}
+
+struct BmpCase {
+    const char* name;
+    Bytes file;
+    std::vector<uint32_t> expected;
+    int bitCount;
+};
+
+inline std::vector<BmpCase> bmpCases() {
+    std::vector<BmpCase> c;
+    c.push_back({"8 bit, bottom-up", bmpFile(dibHeader(40, 3, 2, 8, 0), fourColourPalette(8), packIndices(kIndices, 8, false)), kExpected, 8});
+    c.push_back({"8 bit, top-down", bmpFile(dibHeader(40, 3, -2, 8, 0), fourColourPalette(8), packIndices(kIndices, 8, true)), kExpected, 8});
+    c.push_back({"8 bit, table of 4 colours", bmpFile(dibHeader(40, 3, 2, 8, 0, 4), palette({kRed, kGreen, kBlue, kWhite}), packIndices(kIndices, 8, false)), kExpected, 8});
+    c.push_back({"4 bit", bmpFile(dibHeader(40, 3, 2, 4, 0), fourColourPalette(4), packIndices(kIndices, 4, false)), kExpected, 4});
+    c.push_back({"1 bit", bmpFile(dibHeader(40, 3, 2, 1, 0), palette({kBlack, kWhite}), packIndices({{0, 1, 0}, {1, 1, 0}}, 1, false)),
+                 {kBlack, kWhite, kBlack, kWhite, kWhite, kBlack}, 1});
+    c.push_back({"8 bit, OS/2 core header", bmpFile(dibHeader(12, 3, 2, 8, 0), fourColourPalette(8, true), packIndices(kIndices, 8, false)), kExpected, 8});
+    c.push_back({"24 bit, OS/2 core header", bmpFile(dibHeader(12, 3, 2, 24, 0), {}, packTrueColour(24, false, asBgr)), kExpected, 24});
+    c.push_back({"24 bit, bottom-up", bmpFile(dibHeader(40, 3, 2, 24, 0), {}, packTrueColour(24, false, asBgr)), kExpected, 24});
+    c.push_back({"24 bit, top-down", bmpFile(dibHeader(40, 3, -2, 24, 0), {}, packTrueColour(24, true, asBgr)), kExpected, 24});
+    c.push_back({"24 bit, V4 header", bmpFile(dibHeader(108, 3, 2, 24, 0), {}, packTrueColour(24, false, asBgr)), kExpected, 24});
+    c.push_back({"24 bit, V5 header", bmpFile(dibHeader(124, 3, 2, 24, 0), {}, packTrueColour(24, false, asBgr)), kExpected, 24});
+    c.push_back({"16 bit 5-5-5", bmpFile(dibHeader(40, 3, 2, 16, 0), {}, packTrueColour(16, false, as555)), kExpected, 16});
+    c.push_back({"16 bit 5-6-5 bit fields", bmpFile(dibHeader(40, 3, 2, 16, 3, 0, {0xF800, 0x07E0, 0x001F}), {}, packTrueColour(16, false, as565)), kExpected, 16});
+    c.push_back({"32 bit, alpha byte ignored", bmpFile(dibHeader(40, 3, 2, 32, 0), {}, packTrueColour(32, false, asBgr)), kExpected, 32});
+    c.push_back({"32 bit bit fields, V5 with alpha, RGBA order",
+                 bmpFile(dibHeader(124, 3, 2, 32, 3, 0, {0xFF, 0xFF00, 0xFF0000, 0xFF000000}), {}, packTrueColour(32, false, asRgbaLow)),
+                 kExpected, 32});
+    c.push_back({"32 bit bit fields after an info header", bmpFile(dibHeader(40, 3, 2, 32, 3, 0, {0xFF0000, 0xFF00, 0xFF}), {}, packTrueColour(32, false, asBgr)), kExpected, 32});
+    // RLE8: bottom row as one absolute group (padded), top row as three runs.
+    c.push_back({"RLE8", bmpFile(dibHeader(40, 3, 2, 8, 1), fourColourPalette(8),
+                                 {0, 3, 3, 0, 1, 0, 0, 0, 1, 0, 1, 1, 1, 2, 0, 1}), kExpected, 8});
+    // RLE8 with a delta: skipped pixels stay transparent.
+    c.push_back({"RLE8 with delta", bmpFile(dibHeader(40, 3, 2, 8, 1), fourColourPalette(8), {0, 2, 2, 0, 1, 1, 0, 0, 2, 2, 0, 1}),
+                 {kBlue, kBlue, kClear, kClear, kClear, kGreen}, 8});
+    // RLE4: bottom row absolute (3 nibbles), top row a two-pixel run and a one-pixel run.
+    c.push_back({"RLE4", bmpFile(dibHeader(40, 3, 2, 4, 2), fourColourPalette(4), {0, 3, 0x30, 0x10, 0, 0, 2, 0x01, 1, 0x20, 0, 1}), kExpected, 4});
+    return c;
+}
+
+
 // A test picture with smooth gradients (JPEG-friendly) and opaque pixels.
 inline Image gradient(int w, int h) {
     Image img;

@@ -1,12 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <csetjmp>
-#include <cstdio>
-
-#include <jpeglib.h>
-
 #include "gfx/graphic_error.h"
 #include "gfx/graphic_fixtures.h"
+#include "gfx/jpeg_fixtures.h"
 #include "gfx/graphic_kinds.h"
 #include "gfx/jpeg_codec.h"
 
@@ -14,35 +10,6 @@ using namespace lumaro;
 using namespace lumaro::fixtures;
 
 namespace {
-
-// A CMYK (optionally YCCK) JPEG written straight through libjpeg, with the Adobe marker and the
-// inverted values Adobe software stores (255 = no ink). Every pixel is the same colour.
-Bytes cmykJpeg(uint8_t c, uint8_t m, uint8_t y, uint8_t k, bool ycck) {
-    jpeg_compress_struct cinfo{};
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &buffer, &size);
-    cinfo.image_width = 16;
-    cinfo.image_height = 8;
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&cinfo);
-    if (ycck) jpeg_set_colorspace(&cinfo, JCS_YCCK);
-    jpeg_set_quality(&cinfo, 95, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<uint8_t> row;
-    for (int x = 0; x < 16; ++x) row.insert(row.end(), {uint8_t(255 - c), uint8_t(255 - m), uint8_t(255 - y), uint8_t(255 - k)});
-    JSAMPROW rows[1] = {row.data()};
-    for (int i = 0; i < 8; ++i) jpeg_write_scanlines(&cinfo, rows, 1);
-    jpeg_finish_compress(&cinfo);
-    Bytes out(buffer, buffer + size);
-    jpeg_destroy_compress(&cinfo);
-    std::free(buffer);
-    return out;
-}
 
 int channel(uint32_t p, int shift) { return static_cast<int>((p >> shift) & 0xFF); }
 
