@@ -1,5 +1,6 @@
 #include "gfx/picture.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "core/text.h"
@@ -44,6 +45,13 @@ const GraphicFormat* formatOf(const std::string& name) {
     return nullptr;
 }
 
+// Class names are identifiers: letters, digits and underscores, not starting with a digit.
+bool isClassName(const std::string& name) {
+    auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+    if (!letter(name[0])) return false;
+    return std::all_of(name.begin(), name.end(), [&](char c) { return letter(c) || (c >= '0' && c <= '9'); });
+}
+
 LengthField lengthFieldOf(const TGraphic& g) {
     const GraphicFormat* f = formatOf(g.className());
     return f ? f->length : LengthField::None;
@@ -61,6 +69,7 @@ std::unique_ptr<TGraphic> readGraphicData(ByteSpan payload) {
     const ByteSpan nameBytes = r.bytes(nameLength);
     const std::string name(nameBytes.begin(), nameBytes.end());
     if (name.empty()) return nullptr;
+    if (!isClassName(name)) r.fail("graphic class name is not an identifier");
 
     const GraphicFormat* format = formatOf(name);
     const LengthField lengthField = format ? format->length : LengthField::None;

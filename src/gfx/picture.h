@@ -37,8 +37,8 @@ public:
     void loadFromFile(const std::string& path);
 
     // Replaces the graphic by the one the payload describes. Raises EInvalidGraphic for a
-    // payload whose structure is damaged (a name longer than 63 characters, a length past the
-    // end); the picture is then unchanged. Pixel data is not checked here: a graphic that
+    // payload whose structure is damaged (a name longer than 63 characters or not an
+    // identifier, a length past the end); the picture is then unchanged. Pixel data is not checked here: a graphic that
     // cannot be decoded is kept and drawn as a placeholder. Empty data clears the picture.
     void readData(ByteSpan payload);
     // The payload of the current graphic; empty without a graphic (then nothing is stored).

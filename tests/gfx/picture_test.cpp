@@ -91,6 +91,7 @@ TEST(PictureData, DamagedStructureRaisesAndKeepsThePicture) {
         {"length past the end", tooShort, "TBitmap data of 100 bytes is longer than the 58 bytes present"},
         {"name too long", longName, "graphic class name of 64 characters (at most 63 allowed)"},
         {"name cut short", {9, 'T', 'B'}, "unexpected end of data"},
+        {"name with a zero byte", {4, 'T', 0, 'x', 'y', 1, 2}, "graphic class name is not an identifier"},
         {"length cut short", {10, 'T', 'J', 'P', 'E', 'G', 'I', 'm', 'a', 'g', 'e', 4, 0}, "unexpected end of data"},
     };
     for (const auto& c : cases) {
