@@ -28,6 +28,15 @@ void TGraphic::setHeaderInfo(int width, int height, bool decodable, std::string 
     problem_ = std::move(problem);
 }
 
+void TGraphic::setDecodableSize(const char* what, int width, int height) {
+    try {
+        checkDecodedSize(what, width, height);
+        setHeaderInfo(width, height, true);
+    } catch (const EInvalidGraphic& e) {
+        setHeaderInfo(width, height, false, e.message());
+    }
+}
+
 void TGraphic::inspect() {
     if (data_.empty()) {
         setHeaderInfo(0, 0, false, "empty graphic");

@@ -49,6 +49,9 @@ protected:
 
     // Subclasses set the size from the header and mark the graphic decodable or not.
     void setHeaderInfo(int width, int height, bool decodable, std::string problem = {});
+    // The size of a kind that can be decoded: decodable unless larger than maxDecodedPixels()
+    // (`what` names the kind in that problem).
+    void setDecodableSize(const char* what, int width, int height);
     // Reads the header of data(): calls setHeaderInfo, or raises EInvalidGraphic.
     virtual void readHeader() = 0;
     // Runs readHeader, turning its failure into an undecodable graphic of unknown size.

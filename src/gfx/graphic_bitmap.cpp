@@ -11,13 +11,7 @@ std::unique_ptr<TBitmap> TBitmap::fromImage(const Image& image, bool withAlpha) 
 
 void TBitmap::readHeader() {
     const BmpInfo info = readBmpInfo(data());
-    std::string problem;
-    try {
-        checkDecodedSize(kInvalidBitmap, info.width, info.height);
-    } catch (const EInvalidGraphic& e) {
-        problem = e.message();
-    }
-    setHeaderInfo(info.width, info.height, problem.empty(), problem);
+    setDecodableSize(kInvalidBitmap, info.width, info.height);
 }
 
 Image TBitmap::decodePixels() const { return decodeBmp(data()); }

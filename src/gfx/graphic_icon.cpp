@@ -70,7 +70,7 @@ void TIcon::readHeader() {
     if (bmp.area >= 0) {
         entryOffset_ = bmp.offset;
         entrySize_ = bmp.size;
-        setHeaderInfo(bmp.width, bmp.height, true);
+        setDecodableSize(kInvalidIcon, bmp.width, bmp.height);
     } else if (png.area >= 0) {
         setHeaderInfo(png.width, png.height, false, "PNG-compressed icons cannot be drawn on this platform");
     } else {

@@ -11,13 +11,7 @@ std::unique_ptr<TJPEGImage> TJPEGImage::fromImage(const Image& image, int qualit
 
 void TJPEGImage::readHeader() {
     const JpegInfo info = readJpegInfo(data());
-    std::string problem;
-    try {
-        checkDecodedSize(kInvalidJpeg, info.width, info.height);
-    } catch (const EInvalidGraphic& e) {
-        problem = e.message();
-    }
-    setHeaderInfo(info.width, info.height, problem.empty(), problem);
+    setDecodableSize(kInvalidJpeg, info.width, info.height);
 }
 
 Image TJPEGImage::decodePixels() const { return decodeJpeg(data()); }

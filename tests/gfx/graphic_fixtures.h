@@ -7,20 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "gfx/byte_io.h"
 #include "gfx/image.h"
 
 namespace lumaro::fixtures {
 
-using Bytes = std::vector<uint8_t>;
-
-inline void u16(Bytes& b, uint32_t v) {
-    b.push_back(static_cast<uint8_t>(v));
-    b.push_back(static_cast<uint8_t>(v >> 8));
-}
-inline void u32(Bytes& b, uint32_t v) {
-    u16(b, v & 0xFFFF);
-    u16(b, v >> 16);
-}
 inline void append(Bytes& b, const Bytes& more) { b.insert(b.end(), more.begin(), more.end()); }
 
 constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, kWhite = 0xFFFFFFFF,
@@ -31,30 +22,30 @@ constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF, k
 inline Bytes dibHeader(uint32_t headerSize, int32_t width, int32_t height, int bpp, uint32_t compression,
                        uint32_t colorsUsed = 0, std::vector<uint32_t> masks = {}) {
     Bytes h;
-    u32(h, headerSize);
+    putU32(h, headerSize);
     if (headerSize == 12) {
-        u16(h, static_cast<uint32_t>(width));
-        u16(h, static_cast<uint32_t>(height));
-        u16(h, 1);
-        u16(h, static_cast<uint32_t>(bpp));
+        putU16(h, static_cast<uint32_t>(width));
+        putU16(h, static_cast<uint32_t>(height));
+        putU16(h, 1);
+        putU16(h, static_cast<uint32_t>(bpp));
         return h;
     }
-    u32(h, static_cast<uint32_t>(width));
-    u32(h, static_cast<uint32_t>(height));
-    u16(h, 1);
-    u16(h, static_cast<uint32_t>(bpp));
-    u32(h, compression);
-    u32(h, 0);  // image size
-    u32(h, 2835);
-    u32(h, 2835);
-    u32(h, colorsUsed);
-    u32(h, 0);
+    putU32(h, static_cast<uint32_t>(width));
+    putU32(h, static_cast<uint32_t>(height));
+    putU16(h, 1);
+    putU16(h, static_cast<uint32_t>(bpp));
+    putU32(h, compression);
+    putU32(h, 0);  // image size
+    putU32(h, 2835);
+    putU32(h, 2835);
+    putU32(h, colorsUsed);
+    putU32(h, 0);
     if (headerSize > 40) {
         masks.resize(4, 0);
-        for (uint32_t m : masks) u32(h, m);
+        for (uint32_t m : masks) putU32(h, m);
         h.resize(headerSize, 0);
     } else {
-        for (uint32_t m : masks) u32(h, m);
+        for (uint32_t m : masks) putU32(h, m);
     }
     return h;
 }
@@ -75,9 +66,9 @@ inline Bytes palette(std::initializer_list<uint32_t> colors, bool core = false) 
 inline Bytes bmpFile(const Bytes& header, const Bytes& pal, const Bytes& pixels) {
     Bytes f{'B', 'M'};
     const uint32_t offset = static_cast<uint32_t>(14 + header.size() + pal.size());
-    u32(f, static_cast<uint32_t>(offset + pixels.size()));
-    u32(f, 0);
-    u32(f, offset);
+    putU32(f, static_cast<uint32_t>(offset + pixels.size()));
+    putU32(f, 0);
+    putU32(f, offset);
     append(f, header);
     append(f, pal);
     append(f, pixels);
@@ -108,19 +99,19 @@ struct IcoEntry {
 };
 inline Bytes icoFile(const std::vector<IcoEntry>& entries) {
     Bytes f;
-    u16(f, 0);
-    u16(f, 1);
-    u16(f, static_cast<uint32_t>(entries.size()));
+    putU16(f, 0);
+    putU16(f, 1);
+    putU16(f, static_cast<uint32_t>(entries.size()));
     uint32_t offset = static_cast<uint32_t>(6 + 16 * entries.size());
     for (const auto& e : entries) {
         f.push_back(static_cast<uint8_t>(e.width));
         f.push_back(static_cast<uint8_t>(e.height));
         f.push_back(0);
         f.push_back(0);
-        u16(f, 1);
-        u16(f, static_cast<uint32_t>(e.bitCount));
-        u32(f, static_cast<uint32_t>(e.data.size()));
-        u32(f, offset);
+        putU16(f, 1);
+        putU16(f, static_cast<uint32_t>(e.bitCount));
+        putU32(f, static_cast<uint32_t>(e.data.size()));
+        putU32(f, offset);
         offset += static_cast<uint32_t>(e.data.size());
     }
     for (const auto& e : entries) append(f, e.data);
@@ -130,34 +121,34 @@ inline Bytes icoFile(const std::vector<IcoEntry>& entries) {
 // An enhanced metafile: header record (bounds, frame in 0.01 mm, " EMF") and an EOF record.
 inline Bytes emfFile(int32_t frameRight, int32_t frameBottom, int32_t boundsRight = 0, int32_t boundsBottom = 0) {
     Bytes f;
-    u32(f, 1);    // EMR_HEADER
-    u32(f, 108);  // record size
-    for (int32_t v : {0, 0, boundsRight, boundsBottom, 0, 0, frameRight, frameBottom}) u32(f, static_cast<uint32_t>(v));
-    u32(f, 0x464D4520);
-    u32(f, 0x10000);
-    u32(f, 108 + 20);  // total bytes
-    u32(f, 2);         // records
+    putU32(f, 1);    // EMR_HEADER
+    putU32(f, 108);  // record size
+    for (int32_t v : {0, 0, boundsRight, boundsBottom, 0, 0, frameRight, frameBottom}) putU32(f, static_cast<uint32_t>(v));
+    putU32(f, 0x464D4520);
+    putU32(f, 0x10000);
+    putU32(f, 108 + 20);  // total bytes
+    putU32(f, 2);         // records
     f.resize(108, 0);
-    for (uint32_t v : {14u, 20u, 0u, 16u, 20u}) u32(f, v);  // EMR_EOF
+    for (uint32_t v : {14u, 20u, 0u, 16u, 20u}) putU32(f, v);  // EMR_EOF
     return f;
 }
 
 // A placeable metafile header plus a minimal WMF header and end record.
 inline Bytes placeableWmf(int16_t right, int16_t bottom, uint16_t inch) {
     Bytes f;
-    u32(f, 0x9AC6CDD7);
-    u16(f, 0);
-    for (int16_t v : {int16_t(0), int16_t(0), right, bottom}) u16(f, static_cast<uint16_t>(v));
-    u16(f, inch);
-    u32(f, 0);
-    u16(f, 0);  // checksum (not checked)
-    for (uint32_t v : {1u, 9u, 0x300u}) u16(f, v);
-    u32(f, 12);
-    u16(f, 0);
-    u32(f, 3);
-    u16(f, 0);
-    u32(f, 3);  // end record
-    u16(f, 0);
+    putU32(f, 0x9AC6CDD7);
+    putU16(f, 0);
+    for (int16_t v : {int16_t(0), int16_t(0), right, bottom}) putU16(f, static_cast<uint16_t>(v));
+    putU16(f, inch);
+    putU32(f, 0);
+    putU16(f, 0);  // checksum (not checked)
+    for (uint32_t v : {1u, 9u, 0x300u}) putU16(f, v);
+    putU32(f, 12);
+    putU16(f, 0);
+    putU32(f, 3);
+    putU16(f, 0);
+    putU32(f, 3);  // end record
+    putU16(f, 0);
     return f;
 }
 

@@ -116,7 +116,7 @@ TEST(Sniffing, RecognisesEachKindBySignature) {
     Bytes bmp = bmpFile(dibHeader(40, 1, 1, 24, 0), {}, {0, 0, 0xFF, 0});
     Bytes emf = emfFile(2540, 2540);
     Bytes blob{1, 0, 0, 1};
-    u32(blob, static_cast<uint32_t>(bmp.size()));
+    putU32(blob, static_cast<uint32_t>(bmp.size()));
     append(blob, bmp);
     const struct {
         const char* name;

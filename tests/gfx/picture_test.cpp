@@ -33,7 +33,7 @@ TEST(PictureData, LayoutOfEachKindAndExactRoundTrip) {
     const Bytes png{0x89, 'P', 'N', 'G'};
     auto payload = [](const std::string& name, std::initializer_list<uint32_t> length, const Bytes& data) {
         Bytes p = named(name);
-        for (uint32_t l : length) u32(p, l);
+        for (uint32_t l : length) putU32(p, l);
         append(p, data);
         return p;
     };
@@ -79,7 +79,7 @@ TEST(PictureData, NoGraphic) {
 
 TEST(PictureData, DamagedStructureRaisesAndKeepsThePicture) {
     Bytes tooShort = named("TBitmap");
-    u32(tooShort, 100);
+    putU32(tooShort, 100);
     append(tooShort, smallBmp());
     Bytes longName{64};
     longName.resize(70, 'A');
@@ -115,7 +115,7 @@ TEST(PictureData, DamagedStructureRaisesAndKeepsThePicture) {
 TEST(PictureData, DamagedPixelsAreKeptForSaving) {
     Bytes garbage{'n', 'o', 't', ' ', 'a', ' ', 'b', 'm', 'p'};
     Bytes payload = named("TBitmap");
-    u32(payload, static_cast<uint32_t>(garbage.size()));
+    putU32(payload, static_cast<uint32_t>(garbage.size()));
     append(payload, garbage);
     TPicture p;
     p.readData(payload);
@@ -153,7 +153,7 @@ TEST(Picture, ChangedFlagHandlerCopiesAndEquality) {
 
 TEST(Picture, ClassNamesAreMatchedWithoutRegardToCase) {
     Bytes payload = named("tjpegimage");
-    u32(payload, 2);
+    putU32(payload, 2);
     append(payload, {0xFF, 0xD8});
     TPicture p;
     p.readData(payload);
