@@ -1,3 +1,4 @@
+#include <array>
 #include <cstring>
 
 #include "core/date_time.h"
@@ -71,9 +72,9 @@ public:
                     if (count <= 2)
                         number(date_.day, static_cast<int>(count));
                     else if (count == 3)
-                        out_ += fs_.shortDayNames[dayIndex()];
+                        dayName(fs_.shortDayNames);
                     else if (count == 4)
-                        out_ += fs_.longDayNames[dayIndex()];
+                        dayName(fs_.longDayNames);
                     else
                         append(count == 5 ? fs_.shortDateFormat : fs_.longDateFormat, level + 1);
                     break;
@@ -126,7 +127,10 @@ public:
     }
 
 private:
-    int dayIndex() const { return dayOfWeekOfDayNumber(split_.day) - 1; }
+    // The name of the weekday; nothing for a value that is no date.
+    void dayName(const std::array<std::string, 7>& names) {
+        if (date_.month != 0) out_ += names[dayOfWeekOfDayNumber(split_.day) - 1];
+    }
 
     void number(int v, int minDigits) {
         char buf[12];
@@ -174,11 +178,11 @@ private:
             return at + 4;
         }
         if (matchesNoCase(pic, at, "aaaa")) {
-            out_ += fs_.longDayNames[dayIndex()];
+            dayName(fs_.longDayNames);
             return at + 4;
         }
         if (matchesNoCase(pic, at, "aaa")) {
-            out_ += fs_.shortDayNames[dayIndex()];
+            dayName(fs_.shortDayNames);
             return at + 3;
         }
         out_ += starter;

@@ -14,6 +14,7 @@ namespace {
 
 constexpr size_t kErrorFormatChars = 31;
 constexpr int kMaxFormatPrecision = 17;  // significant digits of e and g, limit of f, n and m
+constexpr int kMaxPadding = 4096;        // widths and integer digits beyond make no sense on a label
 
 [[noreturn]] void formatError(const char* pattern, std::string_view fmt) {
     const std::string_view shown = fmt.substr(0, utf8Offset(fmt, kErrorFormatChars));
@@ -127,6 +128,7 @@ private:
             left = true;
             width = width == INT32_MIN ? INT32_MAX : -width;
         }
+        if (width > kMaxPadding) width = kMaxPadding;
         int precision = -1;
         if (i < fmt_.size() && fmt_[i] == '.') {
             ++i;
@@ -158,6 +160,7 @@ private:
                 const Variant& v = nextArg();
                 if (kindOf(v) != ArgKind::Integer) invalidFormat(fmt_);
                 const int32_t n = v.rawInt();
+                if (precision > kMaxPadding) precision = kMaxPadding;
                 if (type == 'd') {
                     if (n < 0) out += '-';
                     appendUnsigned(out, n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n), 10,
