@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "core/date_time.h"
+#include "core/digits.h"
 
 namespace lumaro {
 
@@ -132,17 +133,7 @@ private:
         if (date_.month != 0) out_ += names[dayOfWeekOfDayNumber(split_.day) - 1];
     }
 
-    void number(int v, int minDigits) {
-        char buf[12];
-        int n = 0;
-        unsigned u = v < 0 ? 0u : static_cast<unsigned>(v);
-        do {
-            buf[n++] = static_cast<char>('0' + u % 10);
-            u /= 10;
-        } while (u);
-        for (int k = n; k < minDigits; ++k) out_ += '0';
-        while (n) out_ += buf[--n];
-    }
+    void number(int v, int minDigits) { appendDigits(out_, v < 0 ? 0u : static_cast<unsigned>(v), 10, minDigits); }
 
     // Whether an hour at `from` is shown on the 12-hour clock: the next "a" outside quotes
     // (before any further "h") starts "am/pm", "a/p" or "ampm".

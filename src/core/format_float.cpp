@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/digits.h"
 #include "core/float_decimal.h"
 
 namespace lumaro {
@@ -36,15 +37,7 @@ void appendExponentNumber(std::string& out, int exp, int minDigits, bool plus) {
         out += '-';
     else if (plus)
         out += '+';
-    char buf[12];
-    int n = 0;
-    unsigned e = exp < 0 ? 0u - static_cast<unsigned>(exp) : static_cast<unsigned>(exp);
-    do {
-        buf[n++] = static_cast<char>('0' + e % 10);
-        e /= 10;
-    } while (e);
-    for (int i = n; i < minDigits; ++i) out += '0';
-    while (n) out += buf[--n];
+    appendDigits(out, exp < 0 ? 0u - static_cast<unsigned>(exp) : static_cast<unsigned>(exp), 10, minDigits);
 }
 
 bool appendSpecial(std::string& out, const FloatDecimal& d) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/digits.h"
 #include "core/error.h"
 #include "core/format_float.h"
 #include "core/number_text.h"
@@ -42,18 +43,6 @@ ArgKind kindOf(const Variant& v) {
         case VarType::Boolean: return ArgKind::Boolean;
         default: return ArgKind::Other;
     }
-}
-
-void appendUnsigned(std::string& out, uint64_t v, unsigned base, int minDigits) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    char buf[24];
-    int n = 0;
-    do {
-        buf[n++] = kDigits[v % base];
-        v /= base;
-    } while (v);
-    for (int i = n; i < minDigits; ++i) out += '0';
-    while (n) out += buf[--n];
 }
 
 class Formatter {
@@ -163,10 +152,10 @@ private:
                 if (precision > kMaxPadding) precision = kMaxPadding;
                 if (type == 'd') {
                     if (n < 0) out += '-';
-                    appendUnsigned(out, n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n), 10,
+                    appendDigits(out, n < 0 ? 0u - static_cast<uint32_t>(n) : static_cast<uint32_t>(n), 10,
                                    precision);
                 } else {
-                    appendUnsigned(out, static_cast<uint32_t>(n), type == 'u' ? 10 : 16, precision);
+                    appendDigits(out, static_cast<uint32_t>(n), type == 'u' ? 10 : 16, precision);
                 }
                 return;
             }
@@ -219,7 +208,7 @@ private:
             case 'p': {
                 const Variant& v = nextArg();
                 if (!v.isObject()) invalidFormat(fmt_);
-                appendUnsigned(out, reinterpret_cast<uintptr_t>(v.rawObject()), 16, 2 * sizeof(void*));
+                appendDigits(out, reinterpret_cast<uintptr_t>(v.rawObject()), 16, 2 * sizeof(void*));
                 return;
             }
             default: invalidFormat(fmt_);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/digits.h"
 #include "core/error.h"
 #include "core/format_float.h"
 
@@ -212,17 +213,8 @@ bool validInt(std::string_view s) { return tryStrToInt(s).has_value(); }
 bool validFloat(std::string_view s, const FormatSettings& fs) { return tryStrToFloat(s, fs).has_value(); }
 
 std::string intToHex(int64_t v, int digits) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    char buf[16];
-    int n = 0;
-    uint64_t u = static_cast<uint64_t>(v);
-    do {
-        buf[n++] = kHex[u & 15];
-        u >>= 4;
-    } while (u);
     std::string out;
-    if (digits > n) out.assign(static_cast<size_t>(digits > 64 ? 64 : digits) - n, '0');
-    while (n) out += buf[--n];
+    appendDigits(out, static_cast<uint64_t>(v), 16, digits > 64 ? 64 : digits);
     return out;
 }
 
