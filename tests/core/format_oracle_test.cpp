@@ -11,6 +11,8 @@
 #include <map>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "core/date_time.h"
 #include "core/error.h"
 #include "core/float_decimal.h"
@@ -145,11 +147,14 @@ const char* const kDatePictures[] = {
     "h a/p", "hh:nn ampm", "c", "ddddd", "dddddd", "t", "tt", "yyyy-mm-dd'T'hh:nn:ss.zzz", "z", "zzz",
     "\"Datum:\" dd.mm.yyyy", "mmmm yyyy", "yy", "m", "d", "hh:mm:ss AM/PM", "dd mmm yyyy hh:nn", "yyy",
     "mm/dd hh\"h\"nn", "HH:NN", "DD.MM.YYYY", "h:mm:ss.zzz A/P", "dd mm", "h'h'mm",
-    // Not compared: letters outside the picture language ("x" prints "X" in Free Pascal, "x" in
-    // Delphi), runs of mixed case ("Dd" is one token in Free Pascal, two in Delphi), "zz" (three
-    // digits in Free Pascal, two in Delphi), "aaa"/"aaaa" (day names in Delphi, an error in Free
-    // Pascal) and "m" after an hour and quoted text with a blank between ("h 'and' mm": minutes
-    // in Delphi, the month in Free Pascal).
+    // Not compared, where Delphi and Free Pascal differ: letters outside the picture language
+    // ("x": "x" in Delphi, "X" in Free Pascal); runs of mixed case ("Dd": two tokens in Delphi,
+    // one in Free Pascal); "zz" (two digits in Delphi, three in Free Pascal); "aaa"/"aaaa" (day
+    // names in Delphi, an error in Free Pascal); "m" after an hour with a blank or quoted text
+    // between ("h 'and' mm", "hh m": minutes in Delphi, the month in Free Pascal) or with more
+    // than two letters ("hh:mmmm": two-digit minutes in Delphi); "m" after "am/pm" (the month
+    // in Delphi, minutes in Free Pascal); an hour followed by another hour before the am/pm
+    // marker ("hh/hh am/pm": Delphi shows only the second on the 12-hour clock).
 };
 
 double kDateValues[] = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -326,7 +331,8 @@ TEST(FormatOracle, FreePascalAgreesOnFloatDateAndFormatPictures) {
     EXPECT_GE(counts[2], 200u);
 
     // One program for all cases.
-    const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "lumaro_format_oracle";
+    const std::filesystem::path dir =
+        std::filesystem::path(::testing::TempDir()) / ("lumaro_format_oracle_" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream src(dir / "oracle.pas");
     src << "program oracle;\n{$mode delphi}{$H+}\nuses SysUtils;\n"
@@ -400,4 +406,5 @@ TEST(FormatOracle, FreePascalAgreesOnFloatDateAndFormatPictures) {
         ADD_FAILURE() << cases[i].what << ": fpc [" << results[i] << "] ours [" << cases[i].expected << "]";
     }
     EXPECT_EQ(mismatches, 0u) << "of " << cases.size();
+    std::filesystem::remove_all(dir);
 }
