@@ -2,6 +2,7 @@
 // with Assign, the report is saved, and the saved text is loaded and saved again, which must
 // give the same text. Nothing may crash, hang or leak.
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -16,8 +17,11 @@ using namespace lumaro;
 
 namespace {
 
-void check(bool ok) {
-    if (!ok) std::abort();
+#define check(ok) checkAt((ok), #ok, __LINE__)
+void checkAt(bool ok, const char* what, int line) {
+    if (ok) return;
+    std::fprintf(stderr, "check failed at line %d: %s\n", line, what);
+    std::abort();
 }
 
 std::string save(TfrxReport& report) {

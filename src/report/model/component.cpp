@@ -50,6 +50,8 @@ TfrxComponent::TfrxComponent() {
 }
 
 TfrxComponent::~TfrxComponent() {
+    // Children may refer to this node (a subreport to its own page); they must find nothing.
+    clearWeakRefs();
     while (!objects_.empty()) delete objects_.back();
     if (parent_) {
         if (TfrxReport* r = indexOwner(this)) r->objectNames().remove(name_);

@@ -229,7 +229,8 @@ bool readItemList(TypedReader& reader, const std::function<void()>& clear,
         if (!reader.readListBegin()) return false;
         while (!reader.readListEnd()) {
             if (!reader.readString(text)) return false;
-            addItem(text);
+            // Written elsewhere, the text is in the single-byte code page of the document.
+            addItem(toUtf8(text));
         }
     }
     return true;
