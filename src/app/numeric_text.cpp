@@ -1,50 +1,16 @@
 #include "app/numeric_text.h"
 
 #include <charconv>
-#include <cmath>
-#include <cstdio>
 
+#include "core/format_float.h"
 #include "core/text.h"
 
 namespace lumaro {
 
-namespace {
-
-// `value` rounded half away from zero to `decimals` places, as plain digits with a point:
-// "-1234.50".
-std::string fixedDigits(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    double rounded = std::round(value * scale) / scale;
-    if (rounded == 0) rounded = 0;  // no "-0"
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, rounded);
-    return buf;
-}
-
-std::string groupThousands(std::string_view digits, std::string_view separator) {
-    std::string out;
-    for (size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) out += separator;
-        out += digits[i];
-    }
-    return out;
-}
-
-}  // namespace
-
-std::string numericDisplayText(double value, const FormatSettings& fs) {
-    std::string digits = fixedDigits(value, 0);
-    const bool negative = digits[0] == '-';
-    if (negative) digits.erase(0, 1);
-    return (negative ? "-" : "") + groupThousands(digits, fs.thousandSeparator);
-}
+std::string numericDisplayText(double value, const FormatSettings& fs) { return formatFloat(",0.", value, fs); }
 
 std::string numericEditText(double value, const FormatSettings& fs) {
-    std::string digits = fixedDigits(value, kNumericDecimals);
-    while (digits.back() == '0') digits.pop_back();
-    if (digits.back() == '.') digits.pop_back();
-    if (digits == "0") return {};
-    return replaceAll(digits, ".", fs.decimalSeparator);
+    return value == 0 ? std::string() : formatFloat("0.##", value, fs);
 }
 
 bool isAcceptableNumericInput(std::string_view text, bool allowMinus, const FormatSettings& fs) {
@@ -83,7 +49,7 @@ double numericValueOfText(std::string_view text, const FormatSettings& fs) {
 }
 
 std::string numericRangeMessage(double minValue, double maxValue, const FormatSettings& fs) {
-    const auto bound = [&](double v) { return replaceAll(fixedDigits(v, kNumericDecimals), ".", fs.decimalSeparator); };
+    const auto bound = [&](double v) { return floatToStrF(v, FloatFormat::Fixed, 15, kNumericDecimals, fs); };
     std::string message = "Value must be between %d and %d";
     for (const double v : {minValue, maxValue}) {
         const size_t at = message.find("%d");

