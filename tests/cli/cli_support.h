@@ -16,10 +16,10 @@ inline std::string shellQuote(const std::string& s) {
     return out + "'";
 }
 
-// LUMARO_BIN_DIR names the directory of the binaries; without it, the build's own.
+// LUMARO_BIN_DIR names the directory of the binaries.
 inline std::string cliPath() {
     const char* dir = std::getenv("LUMARO_BIN_DIR");
-    return std::string(dir && *dir ? dir : LUMARO_BINARY_DIR "/bin") + "/lumaro-cli";
+    return std::string(dir ? dir : ".") + "/lumaro-cli";
 }
 
 // lumaro-cli with the given words; standard error is dropped.
