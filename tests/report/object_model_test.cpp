@@ -12,6 +12,7 @@
 #include "report/model/report_hooks.h"
 #include "report/model/report_page.h"
 #include "report/views/memo_view.h"
+#include "report/views/picture_view.h"
 #include "report/views/subreport.h"
 #include "report_test_util.h"
 
@@ -340,4 +341,46 @@ TEST_F(ReportTree, SubreportOnItsOwnPageIsDestroyedWithIt) {
     sub->SetPage(page);
     report.Clear();
     EXPECT_TRUE(report.Objects().empty());
+}
+
+namespace {
+// A 2 × 3 pixel, 24-bit bitmap file.
+std::string bitmapFile() {
+    std::string f = "BM";
+    auto u32 = [&](uint32_t v) {
+        for (int i = 0; i < 4; ++i) f += static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    auto u16 = [&](uint16_t v) {
+        f += static_cast<char>(v & 0xFF);
+        f += static_cast<char>(v >> 8);
+    };
+    u32(78), u32(0), u32(54), u32(40), u32(2), u32(3), u16(1), u16(24);
+    for (int i = 0; i < 6; ++i) u32(0);
+    f += std::string(24, '\x7F');
+    return f;
+}
+}  // namespace
+
+TEST_F(ReportTree, PictureAutoSizeFollowsTheGraphic) {
+    auto* picture = add<TfrxPictureView>(*band, "Picture1");
+    picture->SetBounds(0, 0, 50, 50);
+    picture->SetAutoSize(true);
+    EXPECT_EQ(picture->Width(), 50);  // no graphic yet
+    const std::string file = bitmapFile();
+    std::string payload = std::string(1, '\x07') + "TBitmap";
+    for (int i = 0; i < 4; ++i) payload += static_cast<char>((file.size() >> (8 * i)) & 0xFF);
+    payload += file;
+    picture->Picture().Picture().readData(ByteSpan(reinterpret_cast<const uint8_t*>(payload.data()), payload.size()));
+    EXPECT_EQ(picture->Width(), 2);
+    EXPECT_EQ(picture->Height(), 3);
+    EXPECT_TRUE(picture->PictureChanged());
+    picture->BeforeStartReport();
+    EXPECT_FALSE(picture->PictureChanged());
+
+    TfrxReport copy;
+    loadTemplate(copy, saveTemplate(report));
+    auto* back = dynamic_cast<TfrxPictureView*>(copy.FindObject("Picture1"));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->Picture().GraphicClassName(), "TBitmap");
+    EXPECT_TRUE(back->Picture().Picture() == picture->Picture().Picture());
 }

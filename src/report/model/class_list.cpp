@@ -3,6 +3,7 @@
 // the object inspector see.
 #include "report/model/band.h"
 #include "report/model/dataset.h"
+#include "report/model/dialog_control.h"
 #include "report/model/font.h"
 #include "report/model/frame.h"
 #include "report/model/page.h"
@@ -50,7 +51,7 @@ constexpr InfoFn kOtherClasses[] = {
     &TfrxDataBand::staticClassInfo,       &TfrxDialogComponent::staticClassInfo, &TfrxDataSet::staticClassInfo,
     &TfrxUserDataSet::staticClassInfo,    &TfrxCustomDBDataSet::staticClassInfo, &TfrxPage::staticClassInfo,
     &TfrxFont::staticClassInfo,           &TfrxPicture::staticClassInfo,        &TfrxFormat::staticClassInfo,
-    &TfrxEngineOptions::staticClassInfo,  &TfrxPreviewOptions::staticClassInfo, &TfrxPrintOptions::staticClassInfo,
+    &TfrxDialogControl::staticClassInfo,   &TfrxEngineOptions::staticClassInfo,  &TfrxPreviewOptions::staticClassInfo, &TfrxPrintOptions::staticClassInfo,
     &TfrxReportOptions::staticClassInfo,  &TfrxDataSetItem::staticClassInfo,
 };
 

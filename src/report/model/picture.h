@@ -1,11 +1,11 @@
 #pragma once
-// A picture property (Picture, BackPicture, ReportOptions.Picture): at most one graphic,
-// kept as the graphic's class name ("TBitmap", "TJPEGImage", "TMetafile", "TIcon") and its
-// stored bytes exactly as a template holds them, so that loading and saving lose nothing.
-// Decoding and drawing come with the graphic classes.
+// A picture property (Picture, BackPicture, ReportOptions.Picture) as a property object: the
+// graphic (gfx TPicture) with its stored form, one PropData entry "Data" holding the graphic's
+// class name and bytes exactly as a template holds them.
 #include <functional>
 #include <string>
 
+#include "gfx/picture.h"
 #include "report/registry/persistent.h"
 
 namespace lumaro {
@@ -13,31 +13,26 @@ namespace lumaro {
 class TfrxPicture : public TfrxPersistent {
     LUMARO_CLASS_INFO
 public:
-    static constexpr size_t kMaxClassName = 63;
-
     TfrxPicture() = default;
 
-    bool IsEmpty() const { return graphicClass_.empty(); }
-    const std::string& GraphicClassName() const { return graphicClass_; }
-    // The graphic's stored data as it follows the class name in the "Data" entry.
-    const std::string& GraphicData() const { return graphicData_; }
-    // An empty class name clears the picture.
-    void SetGraphic(std::string className, std::string data);
-    void Clear() { SetGraphic(std::string(), std::string()); }
-    void Assign(const TfrxPicture& source) { SetGraphic(source.graphicClass_, source.graphicData_); }
+    TPicture& Picture() { return picture_; }
+    const TPicture& Picture() const { return picture_; }
+    bool IsEmpty() const { return picture_.isEmpty(); }
+    // The stored class name of the graphic ("TBitmap", "TJPEGImage", ...); empty without one.
+    std::string GraphicClassName() const { return picture_.graphic() ? picture_.graphic()->className() : ""; }
+    void Clear() { picture_.clear(); }
+    void Assign(const TfrxPicture& source) { picture_ = source.picture_; }
 
-    // Called after every change.
-    void setOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
+    // Called after every change of the graphic.
+    void setOnChange(std::function<void()> handler) { picture_.setOnChange(std::move(handler)); }
 
-    // One entry "Data" (raw bytes): a length byte and the class name, then the data.
-    bool hasPropData() const override { return !IsEmpty(); }
+    bool hasPropData() const override { return !picture_.isEmpty(); }
     void writePropData(TypedWriter& writer) const override;
+    // A damaged "Data" entry leaves the picture as it was and stops reading.
     bool readPropEntry(std::string_view name, TypedReader& reader, ObjectReader& context) override;
 
 private:
-    std::string graphicClass_;
-    std::string graphicData_;
-    std::function<void()> onChange_;
+    TPicture picture_;
 };
 
 }  // namespace lumaro

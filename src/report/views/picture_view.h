@@ -12,7 +12,8 @@ public:
     TfrxPictureView();
 
     bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool v) { autoSize_ = v; }
+    // True takes the graphic's size in pixels, now and after every change of the picture.
+    void SetAutoSize(bool v);
     bool Center() const { return center_; }
     void SetCenter(bool v) { center_ = v; }
     bool KeepAspectRatio() const { return keepAspectRatio_; }
@@ -24,19 +25,20 @@ public:
     void SetPicture(const TfrxPicture& p) { picture_.Assign(p); }
 
     // Set whenever the picture changes; cleared before each preparation.
-    bool PictureChanged() const { return pictureChanged_; }
-    void SetPictureChanged(bool v) { pictureChanged_ = v; }
-    void BeforeStartReport() override { pictureChanged_ = false; }
+    bool PictureChanged() const { return picture_.Picture().changed(); }
+    void SetPictureChanged(bool v) { picture_.Picture().setChanged(v); }
+    void BeforeStartReport() override { SetPictureChanged(false); }
 
     void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
     std::string DisplayName() const override;
 
 private:
+    void applyAutoSize();
+
     bool autoSize_ = false;
     bool center_ = false;
     bool keepAspectRatio_ = true;
     bool stretched_ = true;
-    bool pictureChanged_ = false;
     TfrxPicture picture_;
 };
 

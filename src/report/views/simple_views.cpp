@@ -65,7 +65,19 @@ const ClassInfo& TfrxPictureView::staticClassInfo() {
 
 TfrxPictureView::TfrxPictureView() {
     SetColor(clWhite);
-    picture_.setOnChange([this] { pictureChanged_ = true; });
+    picture_.setOnChange([this] { applyAutoSize(); });
+}
+
+void TfrxPictureView::SetAutoSize(bool v) {
+    autoSize_ = v;
+    applyAutoSize();
+}
+
+void TfrxPictureView::applyAutoSize() {
+    const TPicture& p = picture_.Picture();
+    if (!autoSize_ || p.isEmpty()) return;
+    SetWidth(p.width());
+    SetHeight(p.height());
 }
 
 std::string TfrxPictureView::DisplayName() const { return frxGet("obPicture"); }
