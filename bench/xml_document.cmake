@@ -1,0 +1,1 @@
+lumaro_benchmark(xml_document DEPS report)

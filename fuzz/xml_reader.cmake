@@ -1,0 +1,1 @@
+lumaro_fuzzer(xml_reader DEPS report)

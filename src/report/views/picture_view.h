@@ -1,0 +1,43 @@
+#pragma once
+// A picture object: one graphic drawn stretched (optionally keeping its aspect ratio and
+// centred) or at its own size, optionally taken from a data field.
+#include "report/model/picture.h"
+#include "report/views/view.h"
+
+namespace lumaro {
+
+class TfrxPictureView : public TfrxView {
+    LUMARO_CLASS_INFO
+public:
+    TfrxPictureView();
+
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool v) { autoSize_ = v; }
+    bool Center() const { return center_; }
+    void SetCenter(bool v) { center_ = v; }
+    bool KeepAspectRatio() const { return keepAspectRatio_; }
+    void SetKeepAspectRatio(bool v) { keepAspectRatio_ = v; }
+    bool Stretched() const { return stretched_; }
+    void SetStretched(bool v) { stretched_ = v; }
+    TfrxPicture& Picture() { return picture_; }
+    const TfrxPicture& Picture() const { return picture_; }
+    void SetPicture(const TfrxPicture& p) { picture_.Assign(p); }
+
+    // Set whenever the picture changes; cleared before each preparation.
+    bool PictureChanged() const { return pictureChanged_; }
+    void SetPictureChanged(bool v) { pictureChanged_ = v; }
+    void BeforeStartReport() override { pictureChanged_ = false; }
+
+    void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    std::string DisplayName() const override;
+
+private:
+    bool autoSize_ = false;
+    bool center_ = false;
+    bool keepAspectRatio_ = true;
+    bool stretched_ = true;
+    bool pictureChanged_ = false;
+    TfrxPicture picture_;
+};
+
+}  // namespace lumaro
