@@ -1,0 +1,1 @@
+lumaro_benchmark(picture_decode DEPS gfx)

@@ -1,0 +1,1 @@
+lumaro_fuzzer(picture_decode DEPS gfx)
