@@ -17,6 +17,10 @@ const ResourceText kResourceTexts[] = {
     {"prRunningFirst", "Prvi prehod: Stran %d"},
     {"prExporting", "Izvaža se stran %d"},
     {"prPrinting", "Tiska se stran %d"},
+    // object names
+    {"obLine", "Črta"},
+    {"obPicture", "Slika"},
+    {"obSubRep", "Podporočilo"},
     // reading templates
     {"xrCantFindClass", "Ne najdem class-a"},
 };

@@ -1,6 +1,10 @@
 #pragma once
 // A picture object: one graphic drawn stretched (optionally keeping its aspect ratio and
 // centred) or at its own size, optionally taken from a data field.
+#include <memory>
+
+#include "gfx/byte_io.h"
+#include "gfx/graphic.h"
 #include "report/model/picture.h"
 #include "report/views/view.h"
 
@@ -12,7 +16,8 @@ public:
     TfrxPictureView();
 
     bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool v) { autoSize_ = v; }
+    // True sizes the view to the graphic (again after every change of the picture).
+    void SetAutoSize(bool v);
     bool Center() const { return center_; }
     void SetCenter(bool v) { center_ = v; }
     bool KeepAspectRatio() const { return keepAspectRatio_; }
@@ -28,16 +33,29 @@ public:
     void SetPictureChanged(bool v) { pictureChanged_ = v; }
     void BeforeStartReport() override { pictureChanged_ = false; }
 
+    // The graphic of Picture, built when first needed after a change; nullptr without one.
+    const TGraphic* graphic() const;
+    // Loads the bytes of a data field: an 8-byte blob header is skipped, the format is
+    // recognised from the data, and data of no known format clears the picture.
+    void loadFieldData(ByteSpan data);
+    // Expands TagStr and URL, then loads the picture of a data-bound view from its field.
+    void GetData() override;
+
     void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
     std::string DisplayName() const override;
 
 private:
+    void pictureChanged();
+    void applyAutoSize();
+
     bool autoSize_ = false;
     bool center_ = false;
     bool keepAspectRatio_ = true;
     bool stretched_ = true;
     bool pictureChanged_ = false;
     TfrxPicture picture_;
+    mutable std::unique_ptr<TGraphic> graphic_;
+    mutable bool graphicBuilt_ = false;
 };
 
 }  // namespace lumaro

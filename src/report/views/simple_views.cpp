@@ -65,7 +65,7 @@ const ClassInfo& TfrxPictureView::staticClassInfo() {
 
 TfrxPictureView::TfrxPictureView() {
     SetColor(clWhite);
-    picture_.setOnChange([this] { pictureChanged_ = true; });
+    picture_.setOnChange([this] { pictureChanged(); });
 }
 
 std::string TfrxPictureView::DisplayName() const { return frxGet("obPicture"); }
