@@ -2,6 +2,7 @@
 
 #include <QImageWriter>
 #include <QPainter>
+#include <QSaveFile>
 
 #include "core/error.h"
 #include "platform/qt_canvas.h"
@@ -24,9 +25,15 @@ QImage renderImage(int width, int height, const std::function<void(Canvas&)>& dr
 }
 
 void savePng(const QImage& image, const std::string& path) {
-    QImageWriter writer(QString::fromStdString(path), "png");
-    if (!writer.write(image))
-        throw EFileError("Cannot write \"" + path + "\": " + writer.errorString().toStdString());
+    // Written beside the final name; an existing file is replaced only by a complete one.
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        throw EFileError("Cannot write \"" + path + "\": " + file.errorString().toStdString());
+    QImageWriter writer(&file, "png");
+    if (!writer.write(image) || !file.commit())
+        throw EFileError("Cannot write \"" + path + "\": " +
+                         (writer.error() != QImageWriter::UnknownError ? writer.errorString() : file.errorString())
+                             .toStdString());
 }
 
 }  // namespace lumaro

@@ -12,7 +12,8 @@ namespace lumaro {
 // Exception when no image of that size can be made.
 QImage renderImage(int width, int height, const std::function<void(Canvas&)>& draw);
 
-// Writes the image as PNG. Raises EFileError naming the file when it cannot be written.
+// Writes the image as PNG; an existing file is replaced only by a complete one. Raises
+// EFileError naming the file when it cannot be written.
 void savePng(const QImage& image, const std::string& path);
 
 }  // namespace lumaro

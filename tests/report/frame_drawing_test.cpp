@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "drawing_test_util.h"
 #include "report/views/view.h"
@@ -221,4 +223,25 @@ TEST(FrameDrawing, DoubleSidesAreFrameWidthApart) {
     const std::vector<std::pair<PointF, PointF>> expected = {
         {{10, 20}, {10, 70}}, {{7, 20}, {7, 70}}, {{13, 20}, {13, 70}}};
     EXPECT_EQ(linesOf(list), expected);
+}
+
+TEST(FrameDrawing, ExtremeValuesStayBounded) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    for (const double v : {1e300, -1e300, inf, nan, 3e9}) {
+        SCOPED_TRACE(v);
+        Box b;
+        b.SetBounds(v, -v, v, v);
+        b.SetColor(clYellow);
+        b.SetBrushStyle(bsCross);
+        b.Frame().SetTyp(kAll);
+        b.Frame().SetWidth(v);
+        b.Frame().SetStyle(fsDash);
+        b.Frame().SetDropShadow(true);
+        b.Frame().SetShadowWidth(v);
+        const DisplayList list = drawn(b, 2);
+        EXPECT_LT(list.commands().size(), 50000u);
+        for (const auto& [from, to] : linesOf(list))
+            for (const double c : {from.x, from.y, to.x, to.y}) EXPECT_LE(std::fabs(c), 1e9);
+    }
 }
