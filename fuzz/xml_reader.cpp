@@ -2,6 +2,7 @@
 // was read: attribute lookups, loading and unloading of marked elements, saving and reading
 // the saved text again. Nothing may crash, hang, leak or produce invalid UTF-8.
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -17,9 +18,13 @@ using namespace lumaro;
 
 namespace {
 
-void check(bool ok) {
-    if (!ok) std::abort();
-}
+#define CHECK(condition)                                                                  \
+    do {                                                                                  \
+        if (!(condition)) {                                                               \
+            std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #condition); \
+            std::abort();                                                                 \
+        }                                                                                 \
+    } while (0)
 
 std::vector<TfrxXMLItem*> allItems(TfrxXMLItem* root) {
     std::vector<TfrxXMLItem*> out{root}, pending{root};
@@ -35,22 +40,23 @@ std::vector<TfrxXMLItem*> allItems(TfrxXMLItem* root) {
 }
 
 void useAttributes(const TfrxXMLItem& item) {
-    check(isValidUtf8(item.Name()) && isValidUtf8(item.Text()));
+    CHECK(isValidUtf8(item.Name()) && isValidUtf8(item.Text()));
     try {
-        check(isValidUtf8(item.Prop("x")));
+        CHECK(isValidUtf8(item.Prop("x")));
         AttributeScanner scan(item.Text());
-        while (scan.next()) check(isValidUtf8(UnescapeXML(scan.value())));
+        while (scan.next()) CHECK(isValidUtf8(UnescapeXML(scan.value())));
     } catch (const EConvertError&) {
         // a reference that is not a number
     }
 }
 
 // Whether writing and reading the subtree gives it back unchanged: the reader drops the space
-// after a tag name and one before the '>', and removes ld="0" from elements with children.
+// after a tag name and one before the '>', takes a final '/' as the end of an empty element,
+// and removes ld="0" from elements with children (which can leave any of these behind).
 bool roundTrips(TfrxXMLItem* root) {
     for (TfrxXMLItem* item : allItems(root)) {
         const std::string& t = item->Text();
-        if (!t.empty() && (t.front() == ' ' || t.back() == ' ')) return false;
+        if (!t.empty() && (t.front() == ' ' || t.back() == ' ' || t.back() == '/')) return false;
         if (lowerCase(t).find("ld=\"0\"") != std::string::npos) return false;
     }
     return true;
@@ -60,7 +66,7 @@ std::string save(TfrxXMLDocument& doc, bool indent) {
     MemoryStream out;
     doc.SetAutoIndent(indent);
     doc.SaveToStream(out);
-    check(isValidUtf8(out.data()));
+    CHECK(isValidUtf8(out.data()));
     return out.data();
 }
 
@@ -76,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         try {
             doc.LoadFromStream(in);
         } catch (const EFormatError&) {
-            check(doc.Root()->Count() == 0);
+            CHECK(doc.Root()->Count() == 0);
         }
         for (TfrxXMLItem* item : allItems(doc.Root())) useAttributes(*item);
         const std::string text = save(doc, size % 2 == 0);
@@ -108,11 +114,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             for (TfrxXMLItem* item : allItems(doc.Root())) {
                 if (!item->Unloadable()) continue;
                 doc.LoadItem(item);
+                const bool stable = roundTrips(item);
                 const std::string before = save(doc, false);
                 doc.UnloadItem(item);
-                check(!item->Loaded() && item->Count() == 0);
+                CHECK(!item->Loaded() && item->Count() == 0);
                 doc.LoadItem(item);
-                check(!roundTrips(item) || save(doc, false) == before);
+                CHECK(!stable || save(doc, false) == before);
                 for (TfrxXMLItem* inner : allItems(item)) useAttributes(*inner);
             }
             save(doc, true);

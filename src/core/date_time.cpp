@@ -1,29 +1,36 @@
 #include "core/date_time.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <ctime>
 
 #include "core/error.h"
-#include "core/text.h"
 
 namespace lumaro {
 
 namespace {
-constexpr int kDaysBefore1900 = 693594;  // days from 1 January 0001 to 30 December 1899
+constexpr long long kDaysBefore1900 = 693594;  // days from 1 January 0001 to 30 December 1899
+constexpr long long kLastDay = 3652059;         // 31 December 9999 counted from 1 January 0001
+constexpr int kMsecPerDay = 86400000;
 constexpr int kMonthDays[2][12] = {{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
                                    {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}};
 }  // namespace
 
 bool isLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
-int daysInMonth(int year, int month) { return kMonthDays[isLeapYear(year)][month - 1]; }
+int daysInMonth(int year, int month) {
+    if (month < 1 || month > 12) return 0;
+    return kMonthDays[isLeapYear(year)][month - 1];
+}
 
 std::optional<double> tryEncodeDate(int year, int month, int day) {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > daysInMonth(year, month))
         return std::nullopt;
     int d = day;
     for (int m = 1; m < month; ++m) d += daysInMonth(year, m);
-    const int y = year - 1;
-    const int days = y * 365 + y / 4 - y / 100 + y / 400 + d - kDaysBefore1900;
+    const long long y = year - 1;
+    const long long days = y * 365 + y / 4 - y / 100 + y / 400 + d - kDaysBefore1900;
     return static_cast<double>(days);
 }
 
@@ -31,7 +38,7 @@ std::optional<double> tryEncodeTime(int hour, int minute, int second, int msec) 
     if (hour < 0 || hour >= 24 || minute < 0 || minute >= 60 || second < 0 || second >= 60 || msec < 0 ||
         msec >= 1000)
         return std::nullopt;
-    return (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + msec) / 86400000.0;
+    return (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + msec) / kMsecPerDay;
 }
 
 double encodeDate(int year, int month, int day) {
@@ -44,10 +51,27 @@ double encodeTime(int hour, int minute, int second, int msec) {
     throw EConvertError("Invalid argument to time encode");
 }
 
-DateParts decodeDate(double dt) {
-    DateParts p;
-    const long long t = static_cast<long long>(std::floor(dt)) + kDaysBefore1900;  // days since 0001-01-01 minus 1
-    if (t <= 0 || t > 3652059) return DateParts{0, 0, 0};
+DateTimeSplit splitDateTime(double dt) {
+    DateTimeSplit s;
+    if (!std::isfinite(dt) || std::fabs(dt) > 1e9) {
+        s.day = kLastDay * 2;  // no date
+        return s;
+    }
+    const double whole = std::trunc(dt);
+    s.day = static_cast<long long>(whole);
+    long long ms = static_cast<long long>(std::nearbyint(std::fabs(dt - whole) * kMsecPerDay));
+    if (ms >= kMsecPerDay) {
+        // Rounding reached midnight: the next calendar day.
+        ms -= kMsecPerDay;
+        ++s.day;
+    }
+    s.msec = static_cast<int>(ms);
+    return s;
+}
+
+DateParts decodeDayNumber(long long day) {
+    const long long t = day + kDaysBefore1900;  // days since 1 January 0001, plus one
+    if (t <= 0 || t > kLastDay) return DateParts{0, 0, 0};
     long long d = t - 1;
     int y = 1;
     y += static_cast<int>(d / 146097) * 400;
@@ -67,171 +91,70 @@ DateParts decodeDate(double dt) {
         d -= daysInMonth(y, m);
         ++m;
     }
-    p.year = y;
-    p.month = m;
-    p.day = static_cast<int>(d) + 1;
-    return p;
+    return DateParts{y, m, static_cast<int>(d) + 1};
 }
+
+int dayOfWeekOfDayNumber(long long day) {
+    // 30 December 1899 (day 0) was a Saturday.
+    return static_cast<int>(((day + 6) % 7 + 7) % 7) + 1;
+}
+
+DateParts decodeDate(double dt) { return decodeDayNumber(splitDateTime(dt).day); }
 
 TimeParts decodeTime(double dt) {
-    const double frac = std::fabs(dt - std::trunc(dt));
-    long long ms = static_cast<long long>(std::llround(frac * 86400000.0));
-    if (ms >= 86400000) ms = 86399999;
-    TimeParts t;
-    t.hour = static_cast<int>(ms / 3600000);
-    t.minute = static_cast<int>(ms / 60000 % 60);
-    t.second = static_cast<int>(ms / 1000 % 60);
-    t.msec = static_cast<int>(ms % 1000);
-    return t;
+    const int ms = splitDateTime(dt).msec;
+    return TimeParts{ms / 3600000, ms / 60000 % 60, ms / 1000 % 60, ms % 1000};
 }
 
-int dayOfWeek(double dt) {
-    const long long days = static_cast<long long>(std::floor(dt));
-    // 30 December 1899 was a Saturday.
-    return static_cast<int>(((days - 1) % 7 + 7) % 7) + 1;
+int dayOfWeek(double dt) { return dayOfWeekOfDayNumber(splitDateTime(dt).day); }
+int dayOf(double dt) { return decodeDate(dt).day; }
+int monthOf(double dt) { return decodeDate(dt).month; }
+int yearOf(double dt) { return decodeDate(dt).year; }
+
+double incMonth(double dt, int months) {
+    const DateTimeSplit s = splitDateTime(dt);
+    const DateParts p = decodeDayNumber(s.day);
+    if (p.year == 0) return dt;
+    long long total = static_cast<long long>(p.year) * 12 + (p.month - 1) + months;
+    const int year = static_cast<int>(total / 12);
+    const int month = static_cast<int>(total % 12) + 1;
+    const auto date = tryEncodeDate(year, month, std::min(p.day, daysInMonth(year, month)));
+    if (!date) throw EConvertError("Invalid argument to date encode");
+    const double time = static_cast<double>(s.msec) / kMsecPerDay;
+    return *date >= 0 ? *date + time : *date - time;
 }
 
-std::string formatDateTime(std::string_view picture, double dt, const FormatSettings& fs) {
-    std::string out;
-    const DateParts d = decodeDate(dt);
-    const TimeParts t = decodeTime(dt);
-    auto two = [](int v) { return (v < 10 ? "0" : "") + std::to_string(v); };
-    bool lastWasHour = false;
-    size_t i = 0;
-    const std::string pic(picture);
-    auto countRun = [&](char c) {
-        size_t n = 0;
-        while (i + n < pic.size() && (pic[i + n] | 0x20) == c) ++n;
-        return n;
-    };
-    while (i < pic.size()) {
-        const char c = pic[i];
-        const char lc = static_cast<char>(c | 0x20);
-        if (c == '"' || c == '\'') {
-            const size_t end = pic.find(c, i + 1);
-            const size_t stop = end == std::string::npos ? pic.size() : end;
-            out.append(pic, i + 1, stop - i - 1);
-            i = end == std::string::npos ? pic.size() : end + 1;
-            continue;
-        }
-        if (c == '/') {
-            out += fs.dateSeparator;
-            ++i;
-            continue;
-        }
-        if (c == ':') {
-            out += fs.timeSeparator;
-            ++i;
-            continue;
-        }
-        if (lc == 'c') {
-            out += formatDateTime(fs.shortDateFormat, dt, fs);
-            if (t.hour || t.minute || t.second || t.msec) {
-                out += ' ';
-                out += formatDateTime(fs.longTimeFormat, dt, fs);
-            }
-            ++i;
-            continue;
-        }
-        if (lc == 'd') {
-            const size_t n = countRun('d');
-            i += n;
-            const int dow = dayOfWeek(dt) - 1;
-            if (n == 1) out += std::to_string(d.day);
-            else if (n == 2) out += two(d.day);
-            else if (n == 3) out += fs.shortDayNames[dow];
-            else if (n == 4) out += fs.longDayNames[dow];
-            else if (n == 5) out += formatDateTime(fs.shortDateFormat, dt, fs);
-            else out += formatDateTime(fs.longDateFormat, dt, fs);
-            lastWasHour = false;
-            continue;
-        }
-        if (lc == 'm') {
-            const size_t n = countRun('m');
-            i += n;
-            if (lastWasHour && n <= 2) {
-                out += n == 1 ? std::to_string(t.minute) : two(t.minute);
-            } else if (n == 1) out += std::to_string(d.month);
-            else if (n == 2) out += two(d.month);
-            else if (n == 3) out += fs.shortMonthNames[d.month - 1];
-            else out += fs.longMonthNames[d.month - 1];
-            lastWasHour = false;
-            continue;
-        }
-        if (lc == 'y') {
-            const size_t n = countRun('y');
-            i += n;
-            out += n <= 2 ? two(d.year % 100) : std::to_string(d.year);
-            lastWasHour = false;
-            continue;
-        }
-        if (lc == 'h') {
-            const size_t n = countRun('h');
-            i += n;
-            int h = t.hour;
-            // A 12-hour clock when an am/pm marker follows somewhere in the picture.
-            const std::string rest = lowerCase(pic.substr(i));
-            if (rest.find("am/pm") != std::string::npos || rest.find("a/p") != std::string::npos ||
-                rest.find("ampm") != std::string::npos) {
-                h %= 12;
-                if (h == 0) h = 12;
-            }
-            out += n == 1 ? std::to_string(h) : two(h);
-            lastWasHour = true;
-            continue;
-        }
-        if (lc == 'n') {
-            const size_t n = countRun('n');
-            i += n;
-            out += n == 1 ? std::to_string(t.minute) : two(t.minute);
-            continue;
-        }
-        if (lc == 's') {
-            const size_t n = countRun('s');
-            i += n;
-            out += n == 1 ? std::to_string(t.second) : two(t.second);
-            continue;
-        }
-        if (lc == 'z') {
-            const size_t n = countRun('z');
-            i += n;
-            std::string ms = std::to_string(t.msec);
-            if (n >= 3) ms = std::string(3 - ms.size(), '0') + ms;
-            out += ms;
-            continue;
-        }
-        if (lc == 't') {
-            const size_t n = countRun('t');
-            i += n;
-            out += formatDateTime(n == 1 ? fs.shortTimeFormat : fs.longTimeFormat, dt, fs);
-            continue;
-        }
-        if (lc == 'a') {
-            const std::string rest = lowerCase(pic.substr(i, 5));
-            if (rest == "am/pm") {
-                out += t.hour < 12 ? pic.substr(i, 2) : pic.substr(i + 3, 2);
-                i += 5;
-                continue;
-            }
-            if (rest.rfind("a/p", 0) == 0) {
-                out += t.hour < 12 ? pic.substr(i, 1) : pic.substr(i + 2, 1);
-                i += 3;
-                continue;
-            }
-            if (rest.rfind("ampm", 0) == 0) {
-                out += t.hour < 12 ? fs.timeAMString : fs.timePMString;
-                i += 4;
-                continue;
-            }
-        }
-        out += c;
-        ++i;
-    }
-    return out;
+namespace {
+std::tm localNow(int* msec) {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t t = std::chrono::system_clock::to_time_t(now);
+    if (msec)
+        *msec = static_cast<int>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return tm;
+}
+}  // namespace
+
+double currentDate() {
+    const std::tm tm = localNow(nullptr);
+    return encodeDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday);
 }
 
-std::string dateToStr(double dt, const FormatSettings& fs) { return formatDateTime("ddddd", dt, fs); }
-std::string timeToStr(double dt, const FormatSettings& fs) { return formatDateTime("tt", dt, fs); }
-std::string dateTimeToStr(double dt, const FormatSettings& fs) { return formatDateTime("c", dt, fs); }
+double currentTime() {
+    int ms = 0;
+    const std::tm tm = localNow(&ms);
+    return encodeTime(tm.tm_hour, tm.tm_min, tm.tm_sec > 59 ? 59 : tm.tm_sec, ms);
+}
+
+double currentDateTime() {
+    int ms = 0;
+    const std::tm tm = localNow(&ms);
+    return encodeDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday) +
+           encodeTime(tm.tm_hour, tm.tm_min, tm.tm_sec > 59 ? 59 : tm.tm_sec, ms);
+}
+
+int currentYear() { return localNow(nullptr).tm_year + 1900; }
 
 }  // namespace lumaro

@@ -31,10 +31,16 @@ LUMARO_EXCEPTION_CLASS(EDivByZero, Exception)
 LUMARO_EXCEPTION_CLASS(EFileError, Exception)
 // Structural faults of a stored document ("Invalid file format").
 LUMARO_EXCEPTION_CLASS(EFormatError, Exception)
+// Whole-number results that do not fit their type ("Integer overflow").
+LUMARO_EXCEPTION_CLASS(EIntOverflow, Exception)
+// Floating-point operations without a result, such as rounding NaN ("Invalid floating point operation").
+LUMARO_EXCEPTION_CLASS(EInvalidOp, Exception)
 
 inline const char* const kInvalidVariantOperation = "Invalid variant operation";
 inline const char* const kInvalidVariantConversion = "Invalid variant type conversion";
 inline const char* const kDivisionByZero = "Division by zero";
 inline const char* const kInvalidFileFormat = "Invalid file format";
+inline const char* const kIntegerOverflow = "Integer overflow";
+inline const char* const kInvalidFloatOperation = "Invalid floating point operation";
 
 }  // namespace lumaro

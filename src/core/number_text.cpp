@@ -6,60 +6,20 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/digits.h"
 #include "core/error.h"
+#include "core/format_float.h"
 
 namespace lumaro {
 
 std::string intToStr(int64_t v) { return std::to_string(v); }
 
 std::string floatToStr(double v, const FormatSettings& fs) {
-    if (std::isnan(v)) return "NAN";
-    if (std::isinf(v)) return v > 0 ? "INF" : "-INF";
-    if (v == 0) return "0";
-    // 15 significant digits, correctly rounded.
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", v);
-    // buf: [-]d.dddddddddddddde[+-]xx
-    const char* p = buf;
-    const bool neg = *p == '-';
-    if (neg) ++p;
-    std::string digits;
-    for (; *p && *p != 'e'; ++p)
-        if (*p != '.') digits += *p;
-    const int exp10 = std::atoi(p + 1);  // value = d.ddd * 10^exp10
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    std::string out = neg ? "-" : "";
-    const int intDigits = exp10 + 1;
-    if (intDigits > 15 || exp10 < -4) {
-        out += digits[0];
-        if (digits.size() > 1) {
-            out += fs.decimalSeparator;
-            out.append(digits, 1, std::string::npos);
-        }
-        out += 'E';
-        out += std::to_string(exp10);
-        return out;
-    }
-    if (intDigits <= 0) {
-        out += '0';
-        out += fs.decimalSeparator;
-        out.append(static_cast<size_t>(-intDigits), '0');
-        out += digits;
-        return out;
-    }
-    if (static_cast<int>(digits.size()) <= intDigits) {
-        out += digits;
-        out.append(intDigits - digits.size(), '0');
-        return out;
-    }
-    out.append(digits, 0, intDigits);
-    out += fs.decimalSeparator;
-    out.append(digits, intDigits, std::string::npos);
-    return out;
+    return floatToStrF(v, FloatFormat::General, 15, 0, fs);
 }
 
 std::string currToStr(int64_t scaled, const FormatSettings& fs) {
-    return floatToStr(static_cast<double>(scaled) / 10000.0, fs);
+    return currToStrF(scaled, FloatFormat::General, 0, fs);
 }
 
 std::optional<int64_t> tryStrToInt64(std::string_view s) {
@@ -111,13 +71,17 @@ std::optional<int32_t> tryStrToInt(std::string_view s) {
     return static_cast<int32_t>(*v);
 }
 
-std::optional<double> tryStrToFloatSep(std::string_view s, std::string_view decimalSeparator) {
+namespace {
+
+// Checks a decimal number with the given separator and an optional exponent (blanks at both
+// ends allowed) and writes it to `t` in the C notation ("-12.5e3").
+bool normalizeDecimal(std::string_view s, std::string_view decimalSeparator, std::string& t) {
     size_t b = 0, e = s.size();
     while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
     while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
     s = s.substr(b, e - b);
-    if (s.empty()) return std::nullopt;
-    std::string t;
+    if (s.empty()) return false;
+    t.clear();
     t.reserve(s.size());
     size_t i = 0;
     if (s[i] == '+' || s[i] == '-') t += s[i++];
@@ -134,7 +98,7 @@ std::optional<double> tryStrToFloatSep(std::string_view s, std::string_view deci
             break;
         }
     }
-    if (!digits) return std::nullopt;
+    if (!digits) return false;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         t += 'e';
         ++i;
@@ -144,15 +108,74 @@ std::optional<double> tryStrToFloatSep(std::string_view s, std::string_view deci
             t += s[i++];
             expDigits = true;
         }
-        if (!expDigits) return std::nullopt;
+        if (!expDigits) return false;
     }
-    if (i != s.size()) return std::nullopt;
-    errno = 0;
+    return i == s.size();
+}
+
+// The value of a normalised decimal text times 10000, rounded half to even; nothing when it
+// does not fit 64 bits.
+std::optional<int64_t> scaledCurrency(const std::string& t) {
+    size_t i = 0;
+    const bool neg = t[0] == '-';
+    if (t[0] == '-' || t[0] == '+') ++i;
+    std::string digits;
+    long long exp = 4;
+    bool point = false;
+    for (; i < t.size() && t[i] != 'e'; ++i) {
+        if (t[i] == '.') {
+            point = true;
+            continue;
+        }
+        if (digits.empty() && t[i] == '0') {
+            if (point) --exp;
+            continue;
+        }
+        digits += t[i];
+        if (point) --exp;
+    }
+    if (i < t.size()) {
+        const long long e = std::strtoll(t.c_str() + i + 1, nullptr, 10);
+        if (e > 100) return digits.empty() ? std::optional<int64_t>(0) : std::nullopt;
+        if (e < -100) return 0;
+        exp += e;
+    }
+    if (digits.empty()) return 0;
+    const long long size = static_cast<long long>(digits.size());
+    const long long keep = size + exp;  // digits before the point of the scaled value
+    if (keep > 19) return std::nullopt;
+    uint64_t mag = 0;
+    for (long long k = 0; k < keep; ++k) {
+        const unsigned digit = k < size ? static_cast<unsigned>(digits[k] - '0') : 0u;
+        if (mag > (UINT64_MAX - digit) / 10) return std::nullopt;
+        mag = mag * 10 + digit;
+    }
+    if (keep >= 0 && keep < size) {
+        // The dropped digits decide: above half rounds up, exactly half to the even neighbour.
+        const char lead = digits[keep];
+        const bool rest = digits.find_first_not_of('0', keep + 1) != std::string::npos;
+        if (lead > '5' || (lead == '5' && (rest || (mag & 1)))) ++mag;
+    }
+    if (mag > (neg ? 0x8000000000000000ull : 0x7FFFFFFFFFFFFFFFull)) return std::nullopt;
+    return neg ? static_cast<int64_t>(0 - mag) : static_cast<int64_t>(mag);
+}
+
+}  // namespace
+
+std::optional<double> tryStrToFloatSep(std::string_view s, std::string_view decimalSeparator) {
+    std::string t;
+    if (!normalizeDecimal(s, decimalSeparator, t)) return std::nullopt;
     char* end = nullptr;
     const double v = std::strtod(t.c_str(), &end);
     if (end != t.c_str() + t.size()) return std::nullopt;
     if (std::isinf(v)) return std::nullopt;
     return v;
+}
+
+std::optional<int64_t> tryStrToCurr(std::string_view s, const FormatSettings& fs) {
+    std::string t;
+    if (!normalizeDecimal(s, fs.decimalSeparator, t)) return std::nullopt;
+    return scaledCurrency(t);
 }
 
 std::optional<double> tryStrToFloat(std::string_view s, const FormatSettings& fs) {
@@ -172,5 +195,46 @@ double strToFloat(std::string_view s, const FormatSettings& fs) {
 }
 
 int64_t roundHalfEven(double v) { return static_cast<int64_t>(std::nearbyint(v)); }
+
+int32_t strToIntDef(std::string_view s, int32_t def) { return tryStrToInt(s).value_or(def); }
+
+double strToFloatDef(std::string_view s, double def, const FormatSettings& fs) {
+    return tryStrToFloat(s, fs).value_or(def);
+}
+
+int64_t strToCurr(std::string_view s, const FormatSettings& fs) {
+    const auto v = tryStrToCurr(s, fs);
+    if (!v) throw EConvertError("'" + std::string(s) + "' is not a valid floating point value");
+    return *v;
+}
+
+bool validInt(std::string_view s) { return tryStrToInt(s).has_value(); }
+
+bool validFloat(std::string_view s, const FormatSettings& fs) { return tryStrToFloat(s, fs).has_value(); }
+
+std::string intToHex(int64_t v, int digits) {
+    std::string out;
+    appendDigits(out, static_cast<uint64_t>(v), 16, digits > 64 ? 64 : digits);
+    return out;
+}
+
+std::string intToHex(int32_t v, int digits) { return intToHex(static_cast<int64_t>(static_cast<uint32_t>(v)), digits); }
+
+namespace {
+// Whole numbers of a double that fit 32 bits; the platform's errors otherwise.
+int32_t checkedInt32(double whole) {
+    if (std::isnan(whole) || std::isinf(whole)) throw EInvalidOp(kInvalidFloatOperation);
+    if (whole > 2147483647.0 || whole < -2147483648.0) throw EIntOverflow(kIntegerOverflow);
+    return static_cast<int32_t>(whole);
+}
+}  // namespace
+
+int32_t roundToInt(double v) { return checkedInt32(std::nearbyint(v)); }
+
+int32_t truncToInt(double v) { return checkedInt32(std::trunc(v)); }
+
+double intPart(double v) { return std::trunc(v); }
+
+double fracPart(double v) { return v - std::trunc(v); }
 
 }  // namespace lumaro

@@ -275,6 +275,8 @@ void writeFileAtomically(const std::string& fileName, const std::function<void(S
     mode_t mode;
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0) {
+        // A file we may not write stays as it is, as it would when written in place.
+        if (::access(target.c_str(), W_OK) != 0) throw EFileError(fileError("Cannot create", fileName, errno));
         mode = st.st_mode & 07777;
     } else {
         const mode_t mask = ::umask(0);

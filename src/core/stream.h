@@ -118,7 +118,8 @@ private:
 
 // Writes a file so that a failure never destroys what was there: `write` fills a temporary
 // file beside the target, which then replaces the target in one rename. A symbolic link is
-// followed, so the file it points at is replaced. Permissions of an existing file are kept.
+// followed, so the file it points at is replaced. Permissions of an existing file are kept; a
+// file that may not be written is refused.
 void writeFileAtomically(const std::string& fileName, const std::function<void(Stream&)>& write);
 
 }  // namespace lumaro

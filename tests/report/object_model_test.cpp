@@ -334,3 +334,10 @@ TEST_F(ReportTree, ArrangeChildrenPlacesAlignedViews) {
     EXPECT_EQ(width->Width(), 200);
     EXPECT_EQ(client->Top(), 45);
 }
+
+TEST_F(ReportTree, SubreportOnItsOwnPageIsDestroyedWithIt) {
+    auto* sub = add<TfrxSubreport>(*band, "Subreport1");
+    sub->SetPage(page);
+    report.Clear();
+    EXPECT_TRUE(report.Objects().empty());
+}

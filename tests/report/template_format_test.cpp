@@ -320,3 +320,13 @@ TEST(TemplateFormat, SaveAndLoadAgainGiveTheSameTemplate) {
     loadTemplate(again, once);
     EXPECT_EQ(saveTemplate(again), once);
 }
+
+TEST(TemplateFormat, PropDataTextWrittenElsewhereIsReadAsWindows1250) {
+    const std::string item = " Name=\"\xC8" "as\"";  // "Čas" in Windows-1250
+    const std::string data = std::string("\x05") + "Style" + '\x01' + '\x01' + '\x0C' + static_cast<char>(item.size()) +
+                             std::string(3, '\0') + item + '\x00' + '\x00';
+    TfrxReport r;
+    loadTemplate(r, templateWith(" PropData=\"" + hexEncode(data) + "\"", ""));
+    ASSERT_EQ(r.Styles().Count(), 1);
+    EXPECT_EQ(r.Styles().Items(0)->Name(), "Čas");
+}

@@ -1,21 +1,17 @@
 #include "report/variables.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 
 #include "core/error.h"
 #include "core/format_settings.h"
 #include "core/stream.h"
 #include "report/xml/xml_document.h"
 #include "support/oracle.h"
+#include "support/temp_dir.h"
 
 namespace lumaro {
 namespace {
 
-namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 // The names of the list in order, for comparing whole lists.
@@ -149,13 +145,8 @@ TEST(VariablesTest, CollectionOperations) {
 
 class VariablesFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("lumaro_vars_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string path(const std::string& n) const { return (dir_ / n).string(); }
-    fs::path dir_;
+    std::string path(const std::string& n) const { return tmp_.file(n); }
+    ::lumaro::testing::TempDir tmp_{"vars"};
 };
 
 TEST_F(VariablesFileTest, XmlForm) {
@@ -241,7 +232,7 @@ TEST_F(VariablesFileTest, FilesAndSafeSaving) {
     EXPECT_THROW(broken.SaveToFile(name), Exception);
     back.LoadFromFile(name);
     EXPECT_TRUE(back.Get("koda").identical(Variant("'3830000000000'")));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(tmp_.count(), 1u);
 
     EXPECT_THROW(back.LoadFromFile(path("missing.fd3")), EFileError);
     EXPECT_THROW(v.SaveToFile(path("no/dir/x.fd3")), EFileError);

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "core/error.h"
+#include "support/temp_dir.h"
 #include "xml_test_util.h"
 
 namespace lumaro {
@@ -28,12 +28,7 @@ const std::string kReport =
 
 class PartialLoadingTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("lumaro_partial_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        doc_.SetTempDir(dir_.string());
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { doc_.SetTempDir(dir_.string()); }
 
     // Loads `text` (after a prefix, so offsets are stream positions) with partial loading.
     void loadPartial(const std::string& text) {
@@ -42,11 +37,10 @@ protected:
         doc_.LoadFromStream(std::move(m), true);
     }
     TfrxXMLItem* page(int i) const { return doc_.Root()->Items(0)->Items(i); }
-    size_t tempFiles() const {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
-    }
+    size_t tempFiles() const { return tmp_.count(); }
 
-    fs::path dir_;
+    ::lumaro::testing::TempDir tmp_{"partial"};
+    const fs::path& dir_ = tmp_.path();
     TfrxXMLDocument doc_;
 };
 

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "support/oracle.h"
+#include "support/temp_dir.h"
 #include "xml_test_util.h"
 
 namespace lumaro {
@@ -91,10 +90,6 @@ TEST(XmlWriterTest, LargeDocumentRoundTrip) {
 
 class XmlLintTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        file_ = (std::filesystem::temp_directory_path() / ("lumaro_xmllint_" + std::to_string(::getpid()) + ".xml")).string();
-    }
-    void TearDown() override { std::filesystem::remove(file_); }
     std::string lint(const std::string& text, const std::string& args = "--noout") {
         std::ofstream(file_, std::ios::binary) << text;
         int status = 0;
@@ -103,7 +98,8 @@ protected:
         if (!out.empty() && out.back() == '\n') out.pop_back();
         return out;
     }
-    std::string file_;
+    ::lumaro::testing::TempDir tmp_{"xmllint"};
+    std::string file_ = tmp_.file("doc.xml");
 };
 
 // xmllint confirms that what we write is well-formed XML and reads attribute values as we do.

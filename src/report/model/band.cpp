@@ -10,13 +10,65 @@ namespace {
 using B = TfrxBand;
 using D = TfrxDataBand;
 
+// The properties that the plain band kinds publish, in the order they publish them.
+enum BandProps : unsigned {
+    kAllowSplit = 1 << 0,
+    kChild = 1 << 1,
+    kKeepChild = 1 << 2,
+    kPrintChildIfInvisible = 1 << 3,
+    kPrintOnFirstPage = 1 << 4,
+    kPrintOnLastPage = 1 << 5,
+    kReprintOnNewPage = 1 << 6,
+    kStartNewPage = 1 << 7,
+    kStretched = 1 << 8,
+};
+
 template <class C>
 ClassBuilder<C> bandClass(const char* name, const ClassInfo* parent) {
     ClassBuilder<C> b(name, parent);
     b.template creatable<C>();
     return b;
 }
+
+// A band kind derived directly from TfrxBand that publishes the given properties.
+template <class C>
+ClassInfo plainBand(const char* name, unsigned props) {
+    ClassBuilder<C> b = bandClass<C>(name, &TfrxBand::staticClassInfo());
+    if (props & kAllowSplit) b.template boolean<&B::AllowSplit, &B::SetAllowSplit>("AllowSplit", false);
+    if (props & kChild) b.template reference<&B::Child, &B::SetChild>("Child", &TfrxChild::staticClassInfo);
+    if (props & kKeepChild) b.template boolean<&B::KeepChild, &B::SetKeepChild>("KeepChild", false);
+    if (props & kPrintChildIfInvisible)
+        b.template boolean<&B::PrintChildIfInvisible, &B::SetPrintChildIfInvisible>("PrintChildIfInvisible", false);
+    if (props & kPrintOnFirstPage) b.template boolean<&B::PrintOnFirstPage, &B::SetPrintOnFirstPage>("PrintOnFirstPage", true);
+    if (props & kPrintOnLastPage) b.template boolean<&B::PrintOnLastPage, &B::SetPrintOnLastPage>("PrintOnLastPage", true);
+    if (props & kReprintOnNewPage) b.template boolean<&B::ReprintOnNewPage, &B::SetReprintOnNewPage>("ReprintOnNewPage", false);
+    if (props & kStartNewPage) b.template boolean<&B::StartNewPage, &B::SetStartNewPage>("StartNewPage", false);
+    if (props & kStretched) b.template boolean<&B::Stretched, &B::SetStretched>("Stretched", false);
+    return b.build();
+}
+
 }  // namespace
+
+#define LUMARO_PLAIN_BAND_INFO(Class, props)                                  \
+    const ClassInfo& Class::staticClassInfo() {                               \
+        static const ClassInfo info = plainBand<Class>(#Class, props);        \
+        return info;                                                          \
+    }
+LUMARO_PLAIN_BAND_INFO(TfrxReportTitle, kChild | kKeepChild | kPrintChildIfInvisible | kStartNewPage | kStretched)
+LUMARO_PLAIN_BAND_INFO(TfrxReportSummary,
+                       kAllowSplit | kChild | kKeepChild | kPrintChildIfInvisible | kStartNewPage | kStretched)
+LUMARO_PLAIN_BAND_INFO(TfrxPageHeader, kChild | kPrintChildIfInvisible | kPrintOnFirstPage | kStretched)
+LUMARO_PLAIN_BAND_INFO(TfrxPageFooter, kPrintOnFirstPage | kPrintOnLastPage)
+LUMARO_PLAIN_BAND_INFO(TfrxHeader, kAllowSplit | kChild | kKeepChild | kPrintChildIfInvisible | kReprintOnNewPage |
+                                       kStartNewPage | kStretched)
+LUMARO_PLAIN_BAND_INFO(TfrxFooter, kAllowSplit | kChild | kKeepChild | kPrintChildIfInvisible | kStretched)
+LUMARO_PLAIN_BAND_INFO(TfrxGroupFooter, kAllowSplit | kChild | kKeepChild | kPrintChildIfInvisible | kStretched)
+LUMARO_PLAIN_BAND_INFO(TfrxChild, kAllowSplit | kChild | kKeepChild | kPrintChildIfInvisible | kStartNewPage | kStretched)
+LUMARO_PLAIN_BAND_INFO(TfrxColumnHeader, kStretched)
+LUMARO_PLAIN_BAND_INFO(TfrxColumnFooter, 0)
+LUMARO_PLAIN_BAND_INFO(TfrxOverlay, 0)
+LUMARO_PLAIN_BAND_INFO(TfrxNullBand, 0)
+#undef LUMARO_PLAIN_BAND_INFO
 
 const ClassInfo& TfrxBand::staticClassInfo() {
     static const ClassInfo info =
@@ -40,71 +92,6 @@ const ClassInfo& TfrxBand::staticClassInfo() {
 TfrxChild* TfrxBand::Child() const { return child_.get(); }
 
 void TfrxBand::SetChild(TfrxChild* child) { child_ = static_cast<TfrxBand*>(child) == this ? nullptr : child; }
-
-const ClassInfo& TfrxReportTitle::staticClassInfo() {
-    static const ClassInfo info = bandClass<TfrxReportTitle>("TfrxReportTitle", &TfrxBand::staticClassInfo())
-                                      .reference<&B::Child, &B::SetChild>("Child", &TfrxChild::staticClassInfo)
-                                      .boolean<&B::KeepChild, &B::SetKeepChild>("KeepChild", false)
-                                      .boolean<&B::PrintChildIfInvisible, &B::SetPrintChildIfInvisible>("PrintChildIfInvisible", false)
-                                      .boolean<&B::StartNewPage, &B::SetStartNewPage>("StartNewPage", false)
-                                      .boolean<&B::Stretched, &B::SetStretched>("Stretched", false)
-                                      .build();
-    return info;
-}
-
-const ClassInfo& TfrxReportSummary::staticClassInfo() {
-    static const ClassInfo info = bandClass<TfrxReportSummary>("TfrxReportSummary", &TfrxBand::staticClassInfo())
-                                      .boolean<&B::AllowSplit, &B::SetAllowSplit>("AllowSplit", false)
-                                      .reference<&B::Child, &B::SetChild>("Child", &TfrxChild::staticClassInfo)
-                                      .boolean<&B::KeepChild, &B::SetKeepChild>("KeepChild", false)
-                                      .boolean<&B::PrintChildIfInvisible, &B::SetPrintChildIfInvisible>("PrintChildIfInvisible", false)
-                                      .boolean<&B::StartNewPage, &B::SetStartNewPage>("StartNewPage", false)
-                                      .boolean<&B::Stretched, &B::SetStretched>("Stretched", false)
-                                      .build();
-    return info;
-}
-
-const ClassInfo& TfrxPageHeader::staticClassInfo() {
-    static const ClassInfo info = bandClass<TfrxPageHeader>("TfrxPageHeader", &TfrxBand::staticClassInfo())
-                                      .reference<&B::Child, &B::SetChild>("Child", &TfrxChild::staticClassInfo)
-                                      .boolean<&B::PrintChildIfInvisible, &B::SetPrintChildIfInvisible>("PrintChildIfInvisible", false)
-                                      .boolean<&B::PrintOnFirstPage, &B::SetPrintOnFirstPage>("PrintOnFirstPage", true)
-                                      .boolean<&B::Stretched, &B::SetStretched>("Stretched", false)
-                                      .build();
-    return info;
-}
-
-const ClassInfo& TfrxPageFooter::staticClassInfo() {
-    static const ClassInfo info = bandClass<TfrxPageFooter>("TfrxPageFooter", &TfrxBand::staticClassInfo())
-                                      .boolean<&B::PrintOnFirstPage, &B::SetPrintOnFirstPage>("PrintOnFirstPage", true)
-                                      .boolean<&B::PrintOnLastPage, &B::SetPrintOnLastPage>("PrintOnLastPage", true)
-                                      .build();
-    return info;
-}
-
-const ClassInfo& TfrxHeader::staticClassInfo() {
-    static const ClassInfo info = bandClass<TfrxHeader>("TfrxHeader", &TfrxBand::staticClassInfo())
-                                      .boolean<&B::AllowSplit, &B::SetAllowSplit>("AllowSplit", false)
-                                      .reference<&B::Child, &B::SetChild>("Child", &TfrxChild::staticClassInfo)
-                                      .boolean<&B::KeepChild, &B::SetKeepChild>("KeepChild", false)
-                                      .boolean<&B::PrintChildIfInvisible, &B::SetPrintChildIfInvisible>("PrintChildIfInvisible", false)
-                                      .boolean<&B::ReprintOnNewPage, &B::SetReprintOnNewPage>("ReprintOnNewPage", false)
-                                      .boolean<&B::StartNewPage, &B::SetStartNewPage>("StartNewPage", false)
-                                      .boolean<&B::Stretched, &B::SetStretched>("Stretched", false)
-                                      .build();
-    return info;
-}
-
-const ClassInfo& TfrxFooter::staticClassInfo() {
-    static const ClassInfo info = bandClass<TfrxFooter>("TfrxFooter", &TfrxBand::staticClassInfo())
-                                      .boolean<&B::AllowSplit, &B::SetAllowSplit>("AllowSplit", false)
-                                      .reference<&B::Child, &B::SetChild>("Child", &TfrxChild::staticClassInfo)
-                                      .boolean<&B::KeepChild, &B::SetKeepChild>("KeepChild", false)
-                                      .boolean<&B::PrintChildIfInvisible, &B::SetPrintChildIfInvisible>("PrintChildIfInvisible", false)
-                                      .boolean<&B::Stretched, &B::SetStretched>("Stretched", false)
-                                      .build();
-    return info;
-}
 
 const ClassInfo& TfrxDataBand::staticClassInfo() {
     static const ClassInfo info = ClassBuilder<D>("TfrxDataBand", &TfrxBand::staticClassInfo())
@@ -182,45 +169,5 @@ const ClassInfo& TfrxGroupHeader::staticClassInfo() {
                                       .build();
     return info;
 }
-
-const ClassInfo& TfrxGroupFooter::staticClassInfo() {
-    static const ClassInfo info = bandClass<TfrxGroupFooter>("TfrxGroupFooter", &TfrxBand::staticClassInfo())
-                                      .boolean<&B::AllowSplit, &B::SetAllowSplit>("AllowSplit", false)
-                                      .reference<&B::Child, &B::SetChild>("Child", &TfrxChild::staticClassInfo)
-                                      .boolean<&B::KeepChild, &B::SetKeepChild>("KeepChild", false)
-                                      .boolean<&B::PrintChildIfInvisible, &B::SetPrintChildIfInvisible>("PrintChildIfInvisible", false)
-                                      .boolean<&B::Stretched, &B::SetStretched>("Stretched", false)
-                                      .build();
-    return info;
-}
-
-const ClassInfo& TfrxChild::staticClassInfo() {
-    static const ClassInfo info = bandClass<TfrxChild>("TfrxChild", &TfrxBand::staticClassInfo())
-                                      .boolean<&B::AllowSplit, &B::SetAllowSplit>("AllowSplit", false)
-                                      .reference<&B::Child, &B::SetChild>("Child", &TfrxChild::staticClassInfo)
-                                      .boolean<&B::KeepChild, &B::SetKeepChild>("KeepChild", false)
-                                      .boolean<&B::PrintChildIfInvisible, &B::SetPrintChildIfInvisible>("PrintChildIfInvisible", false)
-                                      .boolean<&B::StartNewPage, &B::SetStartNewPage>("StartNewPage", false)
-                                      .boolean<&B::Stretched, &B::SetStretched>("Stretched", false)
-                                      .build();
-    return info;
-}
-
-const ClassInfo& TfrxColumnHeader::staticClassInfo() {
-    static const ClassInfo info = bandClass<TfrxColumnHeader>("TfrxColumnHeader", &TfrxBand::staticClassInfo())
-                                      .boolean<&B::Stretched, &B::SetStretched>("Stretched", false)
-                                      .build();
-    return info;
-}
-
-#define LUMARO_PLAIN_BAND_INFO(Class)                                                                   \
-    const ClassInfo& Class::staticClassInfo() {                                                         \
-        static const ClassInfo info = bandClass<Class>(#Class, &TfrxBand::staticClassInfo()).build(); \
-        return info;                                                                                    \
-    }
-LUMARO_PLAIN_BAND_INFO(TfrxColumnFooter)
-LUMARO_PLAIN_BAND_INFO(TfrxOverlay)
-LUMARO_PLAIN_BAND_INFO(TfrxNullBand)
-#undef LUMARO_PLAIN_BAND_INFO
 
 }  // namespace lumaro

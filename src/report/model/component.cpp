@@ -23,7 +23,7 @@ void indexSubtree(const TfrxComponent& node, NameIndex& index, bool add) {
     else
         index.remove(node.Name());
     for (const TfrxComponent* c : node.Objects())
-        if (!dynamic_cast<const TfrxReport*>(c)) indexSubtree(*c, index, add);
+        if (!c->asReport()) indexSubtree(*c, index, add);
 }
 
 // The report whose name index holds this node's name: the nearest report above it.
@@ -50,6 +50,8 @@ TfrxComponent::TfrxComponent() {
 }
 
 TfrxComponent::~TfrxComponent() {
+    // Children may refer to this node (a subreport to its own page); they must find nothing.
+    clearWeakRefs();
     while (!objects_.empty()) delete objects_.back();
     if (parent_) {
         if (TfrxReport* r = indexOwner(this)) r->objectNames().remove(name_);
@@ -86,7 +88,7 @@ void TfrxComponent::SetParent(TfrxComponent* parent) {
     if (parent_) parent_->addChild(this);
     TfrxReport* newReport = indexOwner(this);
     if (oldReport != newReport) {
-        const bool nested = dynamic_cast<TfrxReport*>(this) != nullptr;
+        const bool nested = asReport() != nullptr;
         if (oldReport) nested ? oldReport->objectNames().remove(name_) : indexSubtree(*this, oldReport->objectNames(), false);
         if (newReport) nested ? newReport->objectNames().add(name_) : indexSubtree(*this, newReport->objectNames(), true);
     }
@@ -164,7 +166,7 @@ TfrxPage* TfrxComponent::Page() const {
 
 TfrxReport* TfrxComponent::Report() const {
     for (const TfrxComponent* c = this; c; c = c->parent_)
-        if (auto* r = dynamic_cast<const TfrxReport*>(c)) return const_cast<TfrxReport*>(r);
+        if (const TfrxReport* r = c->asReport()) return const_cast<TfrxReport*>(r);
     return nullptr;
 }
 

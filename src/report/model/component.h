@@ -104,6 +104,8 @@ public:
     virtual void Loaded() {}
     // Name shown by the designer.
     virtual std::string DisplayName() const { return ClassName(); }
+    // This node as a report, or null (cheaper than a dynamic_cast on every tree walk).
+    virtual const TfrxReport* asReport() const { return nullptr; }
 
 protected:
     // Called after the own font changed: ParentFont becomes false and the font goes to

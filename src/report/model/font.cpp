@@ -1,5 +1,6 @@
 #include "report/model/font.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -9,11 +10,13 @@ namespace lumaro {
 
 namespace {
 // a * b / c rounded half away from zero, as the platform's MulDiv.
-int mulDiv(int a, int b, int c) {
-    const int64_t p = static_cast<int64_t>(a) * b;
+int64_t mulDiv(int64_t a, int64_t b, int64_t c) {
+    const int64_t p = a * b;
     const int64_t q = (std::llabs(p) * 2 + std::llabs(c)) / (std::llabs(c) * 2);
-    return static_cast<int>(((p < 0) != (c < 0)) ? -q : q);
+    return ((p < 0) != (c < 0)) ? -q : q;
 }
+
+int clampToInt(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -INT32_MAX, INT32_MAX)); }
 }  // namespace
 
 const ClassInfo& TfrxFont::staticClassInfo() {
@@ -61,9 +64,9 @@ void TfrxFont::SetHeight(int height) {
     changed();
 }
 
-int TfrxFont::Size() const { return -mulDiv(height_, 72, kPixelsPerInch); }
+int TfrxFont::Size() const { return clampToInt(-mulDiv(height_, 72, kPixelsPerInch)); }
 
-void TfrxFont::SetSize(int points) { SetHeight(-mulDiv(points, kPixelsPerInch, 72)); }
+void TfrxFont::SetSize(int points) { SetHeight(clampToInt(-mulDiv(points, kPixelsPerInch, 72))); }
 
 void TfrxFont::SetColor(lumaro::Color color) {
     color_ = color;

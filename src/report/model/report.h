@@ -127,6 +127,8 @@ public:
     // Shows the errors through the hook unless SilentMode is on or there are none.
     void ShowErrors() const;
 
+    const TfrxReport* asReport() const override { return this; }
+
     // Names of all objects of the report (for the uniqueness of names).
     NameIndex& objectNames() { return names_; }
 

@@ -40,19 +40,10 @@ struct SetterArg<void (*)(K&, A)> {
     using type = std::remove_cvref_t<A>;
 };
 
-// Getters: a data member, a member function, or a function taking the object.
+// Getters: a data member, a member function, or a function taking the object. `C` may be
+// const-qualified; nested objects are reached through a non-const object.
 template <auto Get, class C>
-decltype(auto) read(const C& o) {
-    if constexpr (std::is_member_object_pointer_v<decltype(Get)>)
-        return (o.*Get);
-    else if constexpr (std::is_member_function_pointer_v<decltype(Get)>)
-        return (o.*Get)();
-    else
-        return Get(o);
-}
-
-template <auto Get, class C>
-decltype(auto) readMutable(C& o) {
+decltype(auto) read(C& o) {
     if constexpr (std::is_member_object_pointer_v<decltype(Get)>)
         return (o.*Get);
     else if constexpr (std::is_member_function_pointer_v<decltype(Get)>)
@@ -213,7 +204,7 @@ public:
         p.targetClass = holds;
         p.stored = stored;
         p.getObject = [](TfrxPersistent& o) -> TfrxPersistent* {
-            return registry_detail::addressOf(registry_detail::readMutable<Get>(static_cast<C&>(o)));
+            return registry_detail::addressOf(registry_detail::read<Get>(static_cast<C&>(o)));
         };
         return *this;
     }

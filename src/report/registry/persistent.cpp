@@ -5,7 +5,9 @@
 
 namespace lumaro {
 
-TfrxPersistent::~TfrxPersistent() {
+TfrxPersistent::~TfrxPersistent() { clearWeakRefs(); }
+
+void TfrxPersistent::clearWeakRefs() {
     while (weakRefs_) weakRefs_->reset(nullptr);
 }
 

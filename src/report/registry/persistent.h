@@ -38,6 +38,11 @@ public:
     // of the remaining entries then stops.
     virtual bool readPropEntry(std::string_view name, TypedReader& reader, ObjectReader& context);
 
+protected:
+    // Clears every WeakRef that points here; a class whose destructor runs code that may meet
+    // such references (children of a component) calls it first.
+    void clearWeakRefs();
+
 private:
     friend class WeakRefBase;
     WeakRefBase* weakRefs_ = nullptr;  // intrusive list of the WeakRefs pointing here

@@ -36,6 +36,16 @@ void appendEscaped(std::string& out, std::string_view prefix, std::string_view n
     out += '"';
 }
 
+// The platform's float-to-text conversion, with a shortcut for whole numbers (most positions
+// and sizes), whose text is their integer digits.
+std::string floatText(double v) {
+    if (v > -1e15 && v < 1e15) {  // false for NaN
+        const auto whole = static_cast<int64_t>(v);
+        if (static_cast<double>(whole) == v) return intToStr(whole);
+    }
+    return floatToStr(v);
+}
+
 // The name a reference is written with.
 std::string referenceName(const Object* target) {
     const auto* c = dynamic_cast<const TfrxComponent*>(target);
@@ -66,7 +76,7 @@ void writeProperty(std::string& out, const TfrxPersistent& obj, const PropInfo& 
         case PropKind::Float: {
             const double v = p.getFloat(obj);
             if (!saveDefaults && p.hasDefault() && v == p.floatDefault) return;
-            appendPlain(out, prefix, p.name, floatToStr(v));
+            appendPlain(out, prefix, p.name, floatText(v));
             return;
         }
         case PropKind::String:

@@ -189,15 +189,15 @@ void ObjectReader::readChildren(TfrxComponent& parent, const TfrxXMLItem& item) 
 
 void ObjectReader::resolveReferences() {
     if (pending_.empty()) return;
-    std::unordered_map<std::string, TfrxComponent*> byName;
+    std::unordered_map<std::string_view, TfrxComponent*, AsciiCaseHash, AsciiCaseEqual> byName;
     if (scope_)
         for (TfrxComponent* c : scope_->AllObjects())
-            if (!c->Name().empty()) byName.emplace(foldAsciiCase(c->Name()), c);
+            if (!c->Name().empty()) byName.emplace(c->Name(), c);
     const TfrxReport* report = scope_ ? scope_->Report() : nullptr;
     for (const Pending& p : pending_) {
         TfrxPersistent* obj = p.object.get();
         if (!obj) continue;
-        const auto it = byName.find(foldAsciiCase(p.name));
+        const auto it = byName.find(std::string_view(p.name));
         TfrxComponent* target = it != byName.end() ? it->second : findHostComponent(p.name, report);
         if (!target || (p.prop->targetClass && !target->InheritsFrom(p.prop->targetClass()))) continue;
         try {
@@ -215,7 +215,7 @@ void ObjectReader::finish() {
         TfrxComponent* c = ref.get();
         if (!c) continue;
         c->SetLoading(false);
-        if (!dynamic_cast<TfrxReport*>(c)) c->Loaded();
+        if (!c->asReport()) c->Loaded();
     }
     read_.clear();
 }
@@ -229,7 +229,8 @@ bool readItemList(TypedReader& reader, const std::function<void()>& clear,
         if (!reader.readListBegin()) return false;
         while (!reader.readListEnd()) {
             if (!reader.readString(text)) return false;
-            addItem(text);
+            // Written elsewhere, the text is in the single-byte code page of the document.
+            addItem(toUtf8(text));
         }
     }
     return true;

@@ -82,7 +82,8 @@ private:
 };
 
 // Reads a typed-stream list of items (each a list of attribute-text strings): `clear` runs
-// once the list starts, `addItem` once per string. A component-stream collection (code 14) and
+// once the list starts, `addItem` once per string (as UTF-8: a string that is not valid UTF-8
+// is read as Windows-1250). A component-stream collection (code 14) and
 // any faulty value return false.
 bool readItemList(TypedReader& reader, const std::function<void()>& clear,
                   const std::function<void(const std::string& text)>& addItem);

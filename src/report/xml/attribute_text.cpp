@@ -7,55 +7,12 @@ namespace lumaro {
 
 namespace {
 
-// One code point at s[i] (advancing i); a byte that starts no valid sequence gives 0xDC00 plus
-// its value, which no valid sequence produces, so unequal stray bytes never compare equal.
-char32_t decodeStep(std::string_view s, size_t& i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    int len = 0;
-    char32_t cp = 0, min = 0;
-    if (c < 0x80) {
-        ++i;
-        return c;
-    }
-    if ((c & 0xE0) == 0xC0) {
-        len = 2; cp = c & 0x1F; min = 0x80;
-    } else if ((c & 0xF0) == 0xE0) {
-        len = 3; cp = c & 0x0F; min = 0x800;
-    } else if ((c & 0xF8) == 0xF0) {
-        len = 4; cp = c & 0x07; min = 0x10000;
-    }
-    bool ok = len > 0 && i + len <= s.size();
-    for (int k = 1; ok && k < len; ++k) {
-        const auto cc = static_cast<unsigned char>(s[i + k]);
-        ok = (cc & 0xC0) == 0x80;
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    if (!ok || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++i;
-        return 0xDC00 | c;
-    }
-    i += len;
-    return cp;
-}
-
-// End of `name` matched at text[pos] without regard to case, or npos.
-size_t matchNoCase(std::string_view text, size_t pos, std::string_view name) {
-    size_t i = pos, j = 0;
-    while (j < name.size()) {
-        if (i >= text.size()) return std::string_view::npos;
-        const auto a = static_cast<unsigned char>(text[i]);
-        const auto b = static_cast<unsigned char>(name[j]);
-        if ((a | b) < 0x80) {
-            if (a != b && upperChar(a) != upperChar(b)) return std::string_view::npos;
-            ++i;
-            ++j;
-            continue;
-        }
-        const char32_t x = decodeStep(text, i);
-        const char32_t y = decodeStep(name, j);
-        if (x != y && upperChar(x) != upperChar(y)) return std::string_view::npos;
-    }
-    return i;
+// End of `name` matched at text[pos] without regard to case, or npos. `nameLength` is the
+// number of code points of the name; the text may spell them with a different number of bytes.
+size_t matchNoCase(std::string_view text, size_t pos, std::string_view name, size_t nameLength) {
+    const std::string_view rest = text.substr(pos);
+    const size_t len = utf8Offset(rest, nameLength);
+    return sameText(rest.substr(0, len), name) ? pos + len : std::string_view::npos;
 }
 
 void lowerAsciiOrText(std::string& s) {
@@ -114,9 +71,10 @@ void appendAttributeEscaped(std::string& out, std::string_view name, std::string
 
 AttributeSpan findAttribute(std::string_view text, std::string_view name) {
     AttributeSpan span;
+    const size_t nameLength = utf8Length(name);
     size_t pos = 0;
     while (true) {
-        const size_t end = matchNoCase(text, pos, name);
+        const size_t end = matchNoCase(text, pos, name, nameLength);
         if (end != std::string_view::npos && text.substr(end, 2) == "=\"") {
             span.nameStart = pos;
             span.valueStart = end + 2;

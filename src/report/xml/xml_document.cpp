@@ -5,6 +5,7 @@
 #include <atomic>
 #include <vector>
 
+#include "core/error.h"
 #include "core/stream.h"
 #include "core/text.h"
 #include "report/xml/xml_reader.h"
@@ -94,6 +95,7 @@ void TfrxXMLDocument::LoadFromStream(Stream& stream) {
 }
 
 void TfrxXMLDocument::LoadFromStream(std::unique_ptr<Stream> stream, bool PartialLoading) {
+    if (!stream) throw Exception("No stream to load the XML document from");
     if (!PartialLoading) {
         LoadFromStream(*stream);
         return;

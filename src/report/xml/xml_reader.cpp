@@ -1,6 +1,8 @@
 #include "report/xml/xml_reader.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "core/error.h"
 #include "core/stream.h"
@@ -11,7 +13,8 @@ namespace lumaro {
 
 namespace {
 
-constexpr size_t kReadBufferSize = 64 * 1024;
+constexpr int64_t kReadBufferSize = 64 * 1024;
+constexpr int64_t kMinReadBufferSize = 4096;
 
 [[noreturn]] void invalidFormat() { throw EFormatError(kInvalidFileFormat); }
 
@@ -50,10 +53,16 @@ size_t findUnloadMark(std::string_view text) {
 }  // namespace
 
 XmlReader::XmlReader(Stream& stream, bool checkUtf8)
-    : stream_(stream), buf_(kReadBufferSize), bufStart_(stream.Position()), checkUtf8_(checkUtf8) {}
+    : stream_(stream), bufStart_(stream.Position()), checkUtf8_(checkUtf8) {
+    // No larger than what is left of the stream, so that small documents and elements read
+    // back one by one stay cheap.
+    const int64_t left = stream.Size() - bufStart_;
+    capacity_ = static_cast<size_t>(std::clamp<int64_t>(left, kMinReadBufferSize, kReadBufferSize));
+    buf_.reset(new char[capacity_]);
+}
 
 void XmlReader::checkConsumed() {
-    if (checkUtf8_ && pos_ > checkedTo_) validator_.feed(buf_.data() + checkedTo_, pos_ - checkedTo_);
+    if (checkUtf8_ && pos_ > checkedTo_) validator_.feed(buf_.get() + checkedTo_, pos_ - checkedTo_);
     checkedTo_ = pos_;
 }
 
@@ -61,7 +70,7 @@ bool XmlReader::refill() {
     pos_ = len_;
     checkConsumed();
     bufStart_ += static_cast<int64_t>(len_);
-    len_ = stream_.Read(buf_.data(), buf_.size());
+    len_ = stream_.Read(buf_.get(), capacity_);
     pos_ = 0;
     checkedTo_ = 0;
     return len_ > 0;
@@ -100,7 +109,7 @@ bool XmlReader::collectTag(std::string_view& tag) {
     bool commentChecked = false;
     size_t start = pos_;
     for (;;) {
-        const char* b = buf_.data();
+        const char* b = buf_.get();
         const auto* gt = static_cast<const char*>(std::memchr(b + start, '>', len_ - start));
         const size_t end = gt ? static_cast<size_t>(gt - b) : len_;
         // A tag whose first three characters are "!--" is a comment.
@@ -137,9 +146,9 @@ bool XmlReader::readTag() {
     for (;;) {
         // Skip up to and including the next '<'.
         for (;;) {
-            const auto* lt = static_cast<const char*>(std::memchr(buf_.data() + pos_, '<', len_ - pos_));
+            const auto* lt = static_cast<const char*>(std::memchr(buf_.get() + pos_, '<', len_ - pos_));
             if (lt) {
-                pos_ = static_cast<size_t>(lt - buf_.data()) + 1;
+                pos_ = static_cast<size_t>(lt - buf_.get()) + 1;
                 break;
             }
             if (!refill()) {

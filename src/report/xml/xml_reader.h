@@ -2,9 +2,9 @@
 // The forward scanner of the XML dialect: reads tags from a stream through a buffer of its own
 // and builds elements. Internal to the XML document.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "report/xml/utf8_validator.h"
 
@@ -52,7 +52,8 @@ private:
     void finishElement(TfrxXMLItem& item, int64_t start, Mode mode, uint64_t backing);
 
     Stream& stream_;
-    std::vector<char> buf_;
+    std::unique_ptr<char[]> buf_;
+    size_t capacity_;
     size_t pos_ = 0;
     size_t len_ = 0;
     int64_t bufStart_ = 0;  // stream position of buf_[0]

@@ -1,0 +1,1 @@
+lumaro_benchmark(formatting DEPS core)

@@ -1,0 +1,1 @@
+lumaro_benchmark(template_io DEPS report)

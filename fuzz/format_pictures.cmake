@@ -1,0 +1,1 @@
+lumaro_fuzzer(format_pictures DEPS core)
