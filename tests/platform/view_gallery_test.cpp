@@ -47,30 +47,30 @@ T* add(TfrxComponent& parent, int column, double row, double w = kCellW, double 
     return v;
 }
 
+// An image of w × h pixels with the colour pixel(x, y) at each point.
+template <class F>
+Image paint(int w, int h, F pixel) {
+    Image im{w, h, std::vector<uint32_t>(size_t(w) * h)};
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) im.pixels[size_t(y) * w + x] = pixel(x, y);
+    return im;
+}
+
 // A bitmap 120 × 60: red to blue from left to right, a white disc in the middle.
 Image wideImage() {
-    Image im{120, 60, std::vector<uint32_t>(120 * 60)};
-    for (int y = 0; y < 60; ++y)
-        for (int x = 0; x < 120; ++x) {
-            const int t = x * 255 / 119;
-            uint32_t c = 0xFF000000u | uint32_t(255 - t) << 16 | uint32_t(t);
-            if ((x - 60) * (x - 60) + (y - 30) * (y - 30) < 18 * 18) c = 0xFFFFFFFF;
-            im.pixels[size_t(y) * 120 + x] = c;
-        }
-    return im;
+    return paint(120, 60, [](int x, int y) {
+        if ((x - 60) * (x - 60) + (y - 30) * (y - 30) < 18 * 18) return 0xFFFFFFFFu;
+        const uint32_t t = x * 255 / 119;
+        return 0xFF000000u | (255 - t) << 16 | t;
+    });
 }
 
 // A photo-like image 60 × 90: green to yellow from top to bottom with a dark diagonal band.
 Image tallImage() {
-    Image im{60, 90, std::vector<uint32_t>(60 * 90)};
-    for (int y = 0; y < 90; ++y)
-        for (int x = 0; x < 60; ++x) {
-            const int t = y * 255 / 89;
-            uint32_t c = 0xFF000000u | uint32_t(t) << 16 | 0xB000u | 0x20u;
-            if (std::abs(x - y * 2 / 3) < 6) c = 0xFF303040;
-            im.pixels[size_t(y) * 60 + x] = c;
-        }
-    return im;
+    return paint(60, 90, [](int x, int y) {
+        if (std::abs(x - y * 2 / 3) < 6) return 0xFF303040u;
+        return 0xFF00B020u | uint32_t(y * 255 / 89) << 16;
+    });
 }
 
 void buildGallery(TfrxReport& report) {
