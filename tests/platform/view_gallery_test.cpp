@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QColor>
-#include <QGuiApplication>
 #include <QImage>
 #include <cmath>
 #include <cstdlib>
@@ -23,6 +22,7 @@
 #include "report/views/shape_view.h"
 #include "report/views/subreport.h"
 #include "support/cli_run.h"
+#include "support/qt_app.h"
 
 using namespace lumaro;
 using namespace lumaro::testing;
@@ -201,14 +201,6 @@ void buildGallery(TfrxReport& report) {
     metafile->Picture().SetGraphic("TMetafile", std::string("\x0c\x00\x00\x00\x01\x00\x09\x00", 8));
 }
 
-// Fonts need an application object.
-void ensureApplication() {
-    static int argc = 1;
-    static char name[] = "test_platform";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) static QGuiApplication app(argc, argv);
-}
-
 std::filesystem::path outputDir() {
     if (const char* dir = std::getenv("LUMARO_RENDERINGS_DIR")) return dir;
     return std::filesystem::path(LUMARO_BINARY_DIR) / "renderings";
@@ -225,7 +217,7 @@ double cellX(int column) { return kCellX + column * kCellPitch; }
 }  // namespace
 
 TEST(ViewGallery, EveryViewKindRendered) {
-    ensureApplication();
+    qtApp();  // fonts need an application object
     const auto dir = outputDir();
     std::filesystem::create_directories(dir);
     TfrxReport report;

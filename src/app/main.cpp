@@ -1,0 +1,26 @@
+// Program start: the label job window, the hidden about window, the message loop.
+#include <QApplication>
+
+#include "app/about_window.h"
+#include "app/label_window.h"
+#include "app/report_dialogs.h"
+#include "app/screenshot.h"
+#include "platform/locale_settings.h"
+#include "platform/process_events_hook.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // No display name: Qt would append it to every window title.
+    QApplication::setApplicationName(QStringLiteral("lumaro"));
+    lumaro::loadSystemFormatSettings();
+    lumaro::installProcessEventsHook();
+    lumaro::installReportDialogs();
+
+    lumaro::TForm1 form(lumaro::TForm1::Options{.singleInstance = true});
+    if (form.anotherInstanceRuns()) return 0;  // the running one came to the front
+    lumaro::Tfinfo about;
+    form.setAboutWindow(&about);
+    form.show();
+    lumaro::scheduleScreenshotsIfAsked(form, about);
+    return app.exec();
+}
