@@ -38,10 +38,15 @@ int main(int argc, char** argv) {
     }
     const std::string name = argv[1];
     std::vector<std::string> args(argv + 2, argv + argc);
-    for (const auto& c : commands()) {
-        if (c.name != name) continue;
+    const CliCommand* command = nullptr;
+    for (const auto& c : commands())
+        if (c.name == name && !c.subcommand.empty() && !args.empty() && args[0] == c.subcommand) command = &c;
+    for (const auto& c : commands())
+        if (!command && c.name == name && c.subcommand.empty()) command = &c;
+    if (command) {
+        if (!command->subcommand.empty()) args.erase(args.begin());
         try {
-            return c.run(args);
+            return command->run(args);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "lumaro-cli %s: %s\n", name.c_str(), e.what());
             return 1;

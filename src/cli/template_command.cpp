@@ -4,11 +4,8 @@
 #include <vector>
 
 #include "cli/command.h"
-#include "core/error.h"
-#include "core/text.h"
+#include "cli/template_loading.h"
 #include "report/model/report.h"
-#include "report/model/report_hooks.h"
-#include "report/xml/xml_document.h"
 
 namespace lumaro::cli {
 
@@ -38,44 +35,6 @@ bool parseOptions(const std::vector<std::string>& args, size_t from, Options& o)
     return true;
 }
 
-// Loads `file` into `report`. Prints what went wrong, naming the file, and returns false when
-// the file is no readable template; load errors are left in report.Errors().
-bool loadTemplate(const std::string& file, const Options& o, TfrxReport& report) {
-    try {
-        TfrxXMLDocument doc;
-        doc.LoadFromFile(file);
-        if (!sameText(doc.Root()->Name(), "TfrxReport")) {
-            std::fprintf(stderr, "%s: not a template (the root element is '%s', not 'TfrxReport')\n", file.c_str(),
-                         doc.Root()->Name().c_str());
-            return false;
-        }
-        bool asked = false;
-        const ReportHooks saved = reportHooks();
-        reportHooks().askPassword = [&](std::string& entered) {
-            asked = true;
-            entered = o.password;
-            return o.hasPassword;
-        };
-        reportHooks().showErrors = nullptr;
-        try {
-            report.LoadFromFile(file, true);
-        } catch (...) {
-            reportHooks() = saved;
-            throw;
-        }
-        reportHooks() = saved;
-        if (asked && report.ReportOptions().Password().empty() && report.Objects().empty()) {
-            std::fprintf(stderr, "%s: the template is protected by a password (%s)\n", file.c_str(),
-                         o.hasPassword ? "the password given is wrong" : "give it with --password");
-            return false;
-        }
-        return true;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "%s: %s\n", file.c_str(), e.what());
-        return false;
-    }
-}
-
 void printErrors(FILE* out, const std::string& file, const TfrxReport& report) {
     for (const std::string& line : report.Errors().lines()) std::fprintf(out, "%s: %s\n", file.c_str(), line.c_str());
 }
@@ -87,7 +46,7 @@ int check(const Options& o) {
     }
     const std::string& file = o.files[0];
     TfrxReport report;
-    if (!loadTemplate(file, o, report)) return 1;
+    if (!loadTemplate(file, o.hasPassword ? &o.password : nullptr, report)) return 1;
     printErrors(stdout, file, report);
     if (!report.Errors().empty()) {
         std::printf("%s: %d error(s)\n", file.c_str(), report.Errors().Count());
@@ -105,7 +64,7 @@ int resave(const Options& o) {
     const std::string& in = o.files[0];
     const std::string& out = o.files[1];
     TfrxReport report;
-    if (!loadTemplate(in, o, report)) return 1;
+    if (!loadTemplate(in, o.hasPassword ? &o.password : nullptr, report)) return 1;
     printErrors(stderr, in, report);
     if (!report.Errors().empty() && !o.force) {
         std::fprintf(stderr, "%s: not saved to %s: the template has errors and saving would drop what could not be "

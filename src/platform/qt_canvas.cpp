@@ -39,13 +39,17 @@ void QtCanvas::setPen(const Pen& pen) {
     }
     QPen q(toQColor(pen.color));
     q.setWidthF(pen.width <= 0 ? 0 : pen.width);
-    q.setCapStyle(Qt::FlatCap);
+    // A one-pixel line leaves out its last point, as on the original platform; wider lines
+    // reach half their width past their ends, so that frame sides meet in closed corners.
+    q.setCapStyle(pen.width > 1 ? Qt::SquareCap : Qt::FlatCap);
     q.setJoinStyle(Qt::MiterJoin);
+    // Dash patterns of the original platform's pens, in pen widths.
+    static const QList<qreal> kDash{18, 6}, kDot{3, 3}, kDashDot{9, 6, 3, 6}, kDashDotDot{9, 3, 3, 3, 3, 3};
     switch (pen.style) {
-        case PenStyle::Dash: q.setStyle(Qt::DashLine); break;
-        case PenStyle::Dot: q.setStyle(Qt::DotLine); break;
-        case PenStyle::DashDot: q.setStyle(Qt::DashDotLine); break;
-        case PenStyle::DashDotDot: q.setStyle(Qt::DashDotDotLine); break;
+        case PenStyle::Dash: q.setDashPattern(kDash); break;
+        case PenStyle::Dot: q.setDashPattern(kDot); break;
+        case PenStyle::DashDot: q.setDashPattern(kDashDot); break;
+        case PenStyle::DashDotDot: q.setDashPattern(kDashDotDot); break;
         default: q.setStyle(Qt::SolidLine); break;
     }
     p_.setPen(q);

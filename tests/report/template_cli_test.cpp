@@ -1,6 +1,5 @@
 // lumaro-cli template check / resave, run as a program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -9,29 +8,11 @@
 #include <fstream>
 #include <string>
 
+#include "support/cli_run.h"
+
+using namespace lumaro::testing;
+
 namespace {
-
-struct CliRun {
-    int status = -1;
-    std::string output;  // stdout and stderr
-};
-
-std::string cliPath() {
-    const char* dir = std::getenv("LUMARO_BIN_DIR");
-    return std::string(dir ? dir : LUMARO_BINARY_DIR "/bin") + "/lumaro-cli";
-}
-
-CliRun runCli(const std::string& args) {
-    CliRun r;
-    FILE* p = popen((cliPath() + " " + args + " 2>&1").c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.output.append(buf, n);
-    const int status = pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
 
 class TemplateCli : public ::testing::Test {
 protected:

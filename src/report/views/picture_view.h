@@ -1,6 +1,10 @@
 #pragma once
 // A picture object: one graphic drawn stretched (optionally keeping its aspect ratio and
 // centred) or at its own size, optionally taken from a data field.
+#include <memory>
+
+#include "gfx/byte_io.h"
+#include "gfx/graphic.h"
 #include "report/model/picture.h"
 #include "report/views/view.h"
 
@@ -12,7 +16,7 @@ public:
     TfrxPictureView();
 
     bool AutoSize() const { return autoSize_; }
-    // True takes the graphic's size in pixels, now and after every change of the picture.
+    // True sizes the view to the graphic (again after every change of the picture).
     void SetAutoSize(bool v);
     bool Center() const { return center_; }
     void SetCenter(bool v) { center_ = v; }
@@ -28,6 +32,14 @@ public:
     bool PictureChanged() const { return picture_.Picture().changed(); }
     void SetPictureChanged(bool v) { picture_.Picture().setChanged(v); }
     void BeforeStartReport() override { SetPictureChanged(false); }
+
+    // The graphic of Picture; nullptr without one.
+    const TGraphic* graphic() const { return picture_.Picture().graphic(); }
+    // Loads the bytes of a data field: an 8-byte blob header is skipped, the format is
+    // recognised from the data, and data of no known format clears the picture.
+    void loadFieldData(ByteSpan data);
+    // Expands TagStr and URL, then loads the picture of a data-bound view from its field.
+    void GetData() override;
 
     void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
     std::string DisplayName() const override;

@@ -68,18 +68,6 @@ TfrxPictureView::TfrxPictureView() {
     picture_.setOnChange([this] { applyAutoSize(); });
 }
 
-void TfrxPictureView::SetAutoSize(bool v) {
-    autoSize_ = v;
-    applyAutoSize();
-}
-
-void TfrxPictureView::applyAutoSize() {
-    const TPicture& p = picture_.Picture();
-    if (!autoSize_ || p.isEmpty()) return;
-    SetWidth(p.width());
-    SetHeight(p.height());
-}
-
 std::string TfrxPictureView::DisplayName() const { return frxGet("obPicture"); }
 
 const ClassInfo& TfrxSubreport::staticClassInfo() {

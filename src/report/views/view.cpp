@@ -2,6 +2,7 @@
 
 #include "report/model/dataset.h"
 #include "report/registry/class_builder.h"
+#include "report/views/bracket_expansion.h"
 
 namespace lumaro {
 
@@ -57,6 +58,11 @@ void TfrxView::AfterPrint() {
     SetHeight(saved_.height);
     tagStr_ = saved_.tagStr;
     url_ = saved_.url;
+}
+
+void TfrxView::GetData() {
+    if (tagStr_.find('[') != std::string::npos) tagStr_ = expandBracketedText(*this, tagStr_);
+    if (url_.find('[') != std::string::npos) url_ = expandBracketedText(*this, url_);
 }
 
 const ClassInfo& TfrxStretcheable::staticClassInfo() {

@@ -61,9 +61,11 @@ public:
     // Saves Left, Top, Width, Height, TagStr and URL; AfterPrint restores exactly these.
     void BeforePrint() override;
     void AfterPrint() override;
+    // Replaces the bracketed expressions of TagStr and URL by their values.
+    void GetData() override;
 
-    // Drawing (view_draw_stubs.cpp): BeginDraw computes the device rectangle, then the
-    // background and the frame are drawn.
+    // Drawing (views/draw): BeginDraw computes the device rectangle, then the background and
+    // the frame are drawn.
     void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
     virtual void BeginDraw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY);
     virtual void DrawBackground(Canvas& canvas);

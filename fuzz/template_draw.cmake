@@ -1,0 +1,1 @@
+lumaro_fuzzer(template_draw DEPS report)

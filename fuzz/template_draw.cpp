@@ -1,0 +1,45 @@
+// Reads arbitrary bytes as a template and draws every report page as designed, at two scales,
+// onto a display list; picture objects also take the bytes as a data field. Whatever sizes,
+// widths and pictures a template holds, nothing may crash, hang or leak, and the drawing stays
+// bounded.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "core/stream.h"
+#include "gfx/display_list.h"
+#include "report/model/report.h"
+#include "report/model/report_hooks.h"
+#include "report/model/report_page.h"
+#include "report/views/draw/template_page_drawing.h"
+#include "report/views/picture_view.h"
+
+using namespace lumaro;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    reportHooks().askPassword = nullptr;
+    reportHooks().showErrors = nullptr;
+    TfrxReport report;
+    MemoryStream in(std::string(reinterpret_cast<const char*>(data), size));
+    try {
+        report.LoadFromStream(in);
+    } catch (const std::exception&) {
+        return 0;
+    }
+    for (TfrxComponent* c : report.AllObjects()) {
+        auto* page = dynamic_cast<TfrxReportPage*>(c);
+        if (!page) continue;
+        for (const double scale : {1.0, 6.25}) {
+            DisplayList list;
+            drawTemplatePage(list, *page, scale);
+            if (list.commands().size() > 50'000'000) std::abort();
+        }
+    }
+    for (TfrxComponent* c : report.AllObjects())
+        if (auto* picture = dynamic_cast<TfrxPictureView*>(c)) {
+            picture->loadFieldData(ByteSpan(data, size));
+            DisplayList list;
+            picture->Draw(list, 1, 1, 0, 0);
+        }
+    return 0;
+}

@@ -1,0 +1,9 @@
+#include "report/views/bracket_expansion.h"
+
+#include "report/views/view.h"
+
+namespace lumaro {
+
+std::string expandBracketedText(TfrxView&, const std::string& text) { return text; }
+
+}  // namespace lumaro
