@@ -18,6 +18,9 @@ function(lumaro_module name)
   cmake_parse_arguments(ARG "QT" "" "DEPS;LIBS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(NOT sources MATCHES "\\.cpp")
+    return()  # a module folder that holds no sources yet
+  endif()
   add_library(lumaro_${name} STATIC ${sources})
   target_include_directories(lumaro_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_compile_options(lumaro_${name} PRIVATE ${LUMARO_WARNINGS})

@@ -11,7 +11,7 @@ packages=(
   # fonts that templates name (metric-compatible Arial, Times New Roman, Courier New)
   fonts-liberation fontconfig
   # independent oracles used by the tests
-  zint libzint-dev zbar-tools zxing-cpp-tools fpc libxml2-utils
+  zint libzint-dev zbar-tools zxing-cpp-tools fpc libxml2-utils lua5.4
   cups cups-bsd printer-driver-cups-pdf
   # a virtual display for screenshots and GUI runs without a desktop
   xvfb xauth
