@@ -20,7 +20,7 @@ void TfsExpression::BuildError() {
 }
 
 bool TfsExpression::AttachChild(TfsExpressionNode* parent, TfsExpressionNode* child) {
-    if (!parent) return false;
+    if (!parent || IsOperand(parent->op_)) return false;
     if (!parent->left_)
         parent->left_ = child;
     else if (!parent->right_)
