@@ -14,8 +14,10 @@ public:
     TfsValueSlot() = default;
     TfsValueSlot(const TfsValueSlot&) = delete;
     TfsValueSlot& operator=(const TfsValueSlot&) = delete;
+    // Only strings and arrays hold resources; the other values need no destructor call
+    // (this keeps the out-of-line Variant destructor off the number paths).
     ~TfsValueSlot() {
-        if (used_) get().~Variant();
+        if (used_ && (get().isString() || get().isArray())) get().~Variant();
     }
     template <typename Make>
     const Variant& emplace(Make&& make) {
