@@ -1,8 +1,8 @@
 // Parses arbitrary text as a script: the first byte picks the language (unless
 // SCRIPT_IL_LANGUAGE pins it), the rest is the source. Units named by the text are supplied
 // from the text itself (a unit's source is its name), so unit handling is exercised without
-// touching files. Parsing must end with success
-// or an error with a position, and a successful result must read back as XML.
+// touching files. Parsing must end with success or an error with a position, and a
+// successful result must read back as XML.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>

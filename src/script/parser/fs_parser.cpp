@@ -55,6 +55,8 @@ void TfsParser::ResetDefaults() {
 
 void TfsParser::SetText(std::string_view text) {
     text_ = decode(text);
+    // A byte order mark is no character of the script (editors do not show it).
+    if (!text_.empty() && text_[0] == 0xFEFF) text_.erase(0, 1);
     size_ = static_cast<int>(text_.size());
     text_.push_back(0);
     position_ = tokenStart_ = 1;

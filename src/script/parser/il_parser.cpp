@@ -292,10 +292,9 @@ void TfsILParser::ReplaceUnits(size_t from) {
     }
 }
 
-std::unique_ptr<TfsXMLItem> TfsILParser::BuildTree(size_t from, size_t to) const {
+std::unique_ptr<TfsXMLItem> TfsILParser::BuildTree(size_t from, size_t to) {
     auto root = std::make_unique<TfsXMLItem>("program");
     std::vector<TfsXMLItem*> open{root.get()};
-    auto& subtrees = const_cast<std::vector<std::unique_ptr<TfsXMLItem>>&>(subtrees_);
     for (size_t i = from; i < to; ++i) {
         const Line& line = out_[i];
         switch (line.type) {
@@ -313,7 +312,7 @@ std::unique_ptr<TfsXMLItem> TfsILParser::BuildTree(size_t from, size_t to) const
                              " text=\"" + fsXmlEscape(line.text) + "\" pos=\"" + Pos(line.pos) + "\"");
             break;
         case Line::Subtree:
-            open.back()->AddItem(std::move(subtrees[static_cast<size_t>(line.subtree)]));
+            open.back()->AddItem(std::move(subtrees_[static_cast<size_t>(line.subtree)]));
             break;
         }
     }

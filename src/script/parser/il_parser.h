@@ -90,7 +90,7 @@ private:
     [[gnu::noinline]] void PushLine(uint8_t type, int name, int pos, std::string text = {});
     void RecordError(int message, int position, bool term);
     void ReplaceUnits(size_t from);
-    std::unique_ptr<TfsXMLItem> BuildTree(size_t from, size_t to) const;
+    std::unique_ptr<TfsXMLItem> BuildTree(size_t from, size_t to);
     std::string Pos(int position) const;
 
     TfsParser parser_;
