@@ -16,9 +16,11 @@
 // optional "array" and "init"; JScript and BasicScript produce one "var" per name ("ident",
 // optional "array", BasicScript optional "type", optional "init").
 //
-// Nesting is limited (kMaxNesting grammar rule levels, about 500 nested parentheses or
-// blocks); deeper text fails with "Pregloboko gnezdenje" at the position where the limit
-// was reached instead of exhausting the stack.
+// Nesting is limited: at most kMaxNesting grammar rule levels (about 500 nested parentheses
+// or begin-end blocks in PascalScript, 1000 braces in C++Script) and at most kStackBudget
+// bytes of stack for the walk (which ends it earlier in builds with large frames, such as
+// under AddressSanitizer). Deeper text fails with "Pregloboko gnezdenje" at the position
+// where the limit was reached instead of exhausting the stack.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
