@@ -111,8 +111,12 @@ void TfsParser::SetSkipChar(std::string_view ch) {
 }
 
 bool TfsParser::StartsWith(int position, const std::u32string& marker) const {
+    // Markers are one or two characters: compare directly, first character first.
     if (marker.empty() || position < 1 || position - 1 + static_cast<int>(marker.size()) > size_) return false;
-    return std::equal(marker.begin(), marker.end(), text_.begin() + (position - 1));
+    const char32_t* at = text_.data() + (position - 1);
+    for (size_t i = 0; i < marker.size(); ++i)
+        if (at[i] != marker[i]) return false;
+    return true;
 }
 
 void TfsParser::SkipBlanks() {
