@@ -5,7 +5,7 @@
 namespace lumaro {
 
 std::string BasicScriptGrammar() {
-    return R"XML(<?xml version="1.0"?>
+    return std::string(R"XML(<?xml version="1.0"?>
 <language text="BasicScript">
 <parser>
   <commentline1 text="'"/>
@@ -120,16 +120,6 @@ std::string BasicScriptGrammar() {
     <char text="]" err="err8"/>
   </loop>
 </array>
-<arraydim node="dim">
-  <switch>
-    <sequence><expression/><char text="."/><char text="." skip="0"/><expression/></sequence>
-    <expression/>
-  </switch>
-</arraydim>
-<initvalue node="init">
-  <char text="="/>
-  <expression err="err2"/>
-</initvalue>
 <ifstmt node="ifstmt">
   <keyword text="IF"/>
   <expression err="err2"/>
@@ -306,19 +296,6 @@ std::string BasicScriptGrammar() {
 <callstmt node="callstmt">
   <designator/>
 </callstmt>
-<expression node="expr">
-  <simpleexpression/>
-  <optionalloop><relop/><simpleexpression/></optionalloop>
-</expression>
-<simpleexpression>
-  <optional><char text="-" add="op" addtext="unminus"/></optional>
-  <term/>
-  <optionalloop><addop/><term/></optionalloop>
-</simpleexpression>
-<term>
-  <factor/>
-  <optionalloop><mulop/><factor/></optionalloop>
-</term>
 <factor>
   <switch>
     <designator/>
@@ -350,17 +327,6 @@ std::string BasicScriptGrammar() {
   <keyword text="NEW"/>
   <designator err="err1"/>
 </newobject>
-<setconstructor node="set">
-  <loop text=","><setnode/></loop>
-</setconstructor>
-<setnode>
-  <expression/>
-  <optional>
-    <char text="." add="range"/>
-    <char text="." err="err6"/>
-    <expression/>
-  </optional>
-</setnode>
 <relop>
   <switch>
     <sequence><char text="&#62;"/><char text="=" skip="0" add="op" addtext="&#62;="/></sequence>
@@ -390,33 +356,8 @@ std::string BasicScriptGrammar() {
     <keyword text="AND" add="op" addtext="and"/>
   </switch>
 </mulop>
-<designator node="dsgn">
-  <optional><keyword text="ADDRESSOF" add="addr"/></optional>
-  <ident add="node"/>
-  <optionalloop>
-    <switch>
-      <sequence>
-        <char text="."/>
-        <keyword add="node" err="err1"/>
-      </sequence>
-      <sequence>
-        <char text="[" add="node"/>
-        <exprlist err="err2"/>
-        <char text="]" err="err8"/>
-      </sequence>
-      <sequence>
-        <char text="("/>
-        <exprlist err="err2"/>
-        <char text=")" err="err7"/>
-      </sequence>
-    </switch>
-  </optionalloop>
-</designator>
-<exprlist>
-  <optionalloop text=","><expression/></optionalloop>
-</exprlist>
-</language>
-)XML";
+)XML") + ExpressionRules() +
+           DesignatorRule(R"XML(<keyword text="ADDRESSOF" add="addr"/>)XML") + "</language>\n";
 }
 
 }  // namespace lumaro

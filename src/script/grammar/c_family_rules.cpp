@@ -5,7 +5,7 @@
 namespace lumaro {
 
 std::string CFamilyRules() {
-    return R"XML(
+    return std::string(R"XML(
 <array node="array">
   <loop>
     <char text="["/>
@@ -13,29 +13,6 @@ std::string CFamilyRules() {
     <char text="]" err="err8"/>
   </loop>
 </array>
-<arraydim node="dim">
-  <switch>
-    <sequence><expression/><char text="."/><char text="." skip="0"/><expression/></sequence>
-    <expression/>
-  </switch>
-</arraydim>
-<initvalue node="init">
-  <char text="="/>
-  <expression err="err2"/>
-</initvalue>
-<expression node="expr">
-  <simpleexpression/>
-  <optionalloop><relop/><simpleexpression/></optionalloop>
-</expression>
-<simpleexpression>
-  <optional><char text="-" add="op" addtext="unminus"/></optional>
-  <term/>
-  <optionalloop><addop/><term/></optionalloop>
-</simpleexpression>
-<term>
-  <factor/>
-  <optionalloop><mulop/><factor/></optionalloop>
-</term>
 <factor>
   <switch>
     <designator/>
@@ -67,17 +44,6 @@ std::string CFamilyRules() {
   <keyword text="NEW"/>
   <designator err="err1"/>
 </newobject>
-<setconstructor node="set">
-  <loop text=","><setnode/></loop>
-</setconstructor>
-<setnode>
-  <expression/>
-  <optional>
-    <char text="." add="range"/>
-    <char text="." err="err6"/>
-    <expression/>
-  </optional>
-</setnode>
 <relop>
   <switch>
     <sequence><char text="="/><char text="=" skip="0" add="op" addtext="="/></sequence>
@@ -109,31 +75,6 @@ std::string CFamilyRules() {
     <keyword text="DIV" add="op" addtext="div"/>
   </switch>
 </mulop>
-<designator node="dsgn">
-  <optional><char text="&#38;" add="addr"/></optional>
-  <ident add="node"/>
-  <optionalloop>
-    <switch>
-      <sequence>
-        <char text="."/>
-        <keyword add="node" err="err1"/>
-      </sequence>
-      <sequence>
-        <char text="[" add="node"/>
-        <exprlist err="err2"/>
-        <char text="]" err="err8"/>
-      </sequence>
-      <sequence>
-        <char text="("/>
-        <exprlist err="err2"/>
-        <char text=")" err="err7"/>
-      </sequence>
-    </switch>
-  </optionalloop>
-</designator>
-<exprlist>
-  <optionalloop text=","><expression/></optionalloop>
-</exprlist>
 <assignstmt node="assignstmt">
   <designator/>
   <switch>
@@ -232,7 +173,7 @@ std::string CFamilyRules() {
   <optionalloop text=","><formalparam/></optionalloop>
   <char text=")" err="err7"/>
 </formalparameters>
-)XML";
+)XML") + ExpressionRules() + DesignatorRule(R"XML(<char text="&#38;" add="addr"/>)XML");
 }
 
 }  // namespace lumaro

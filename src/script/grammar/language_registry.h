@@ -2,6 +2,7 @@
 // The process-wide list of script languages: a name and the grammar text (XML) that
 // describes the language. The four standard languages are registered on first use.
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lumaro {
@@ -22,5 +23,9 @@ std::string JScriptGrammar();
 // Rules that C++Script and JScript share: expressions, designators and the structured
 // statements (a grammar fragment without the root element).
 std::string CFamilyRules();
+// Rules that all four languages share (expressions, sets, array dimensions, initial values),
+// and the designator rule with the language's address-of marker (an element text).
+std::string ExpressionRules();
+std::string DesignatorRule(std::string_view addressMarker);
 
 }  // namespace lumaro

@@ -4,7 +4,7 @@
 namespace lumaro {
 
 std::string PascalScriptGrammar() {
-    return R"XML(<?xml version="1.0"?>
+    return std::string(R"XML(<?xml version="1.0"?>
 <language text="PascalScript">
 <parser>
   <commentline1 text="//"/>
@@ -99,29 +99,6 @@ std::string PascalScriptGrammar() {
   </optional>
   <keyword text="OF" err="err12"/>
 </array>
-<arraydim node="dim">
-  <switch>
-    <sequence><expression/><char text="."/><char text="." skip="0"/><expression/></sequence>
-    <expression/>
-  </switch>
-</arraydim>
-<initvalue node="init">
-  <char text="="/>
-  <expression err="err2"/>
-</initvalue>
-<expression node="expr">
-  <simpleexpression/>
-  <optionalloop><relop/><simpleexpression/></optionalloop>
-</expression>
-<simpleexpression>
-  <optional><char text="-" add="op" addtext="unminus"/></optional>
-  <term/>
-  <optionalloop><addop/><term/></optionalloop>
-</simpleexpression>
-<term>
-  <factor/>
-  <optionalloop><mulop/><factor/></optionalloop>
-</term>
 <factor>
   <switch>
     <designator/>
@@ -148,17 +125,6 @@ std::string PascalScriptGrammar() {
     </sequence>
   </switch>
 </factor>
-<setconstructor node="set">
-  <loop text=","><setnode/></loop>
-</setconstructor>
-<setnode>
-  <expression/>
-  <optional>
-    <char text="." add="range"/>
-    <char text="." err="err6"/>
-    <expression/>
-  </optional>
-</setnode>
 <relop>
   <switch>
     <sequence><char text="&#62;"/><char text="=" skip="0" add="op" addtext="&#62;="/></sequence>
@@ -190,31 +156,6 @@ std::string PascalScriptGrammar() {
     <keyword text="SHR" add="op" addtext="shr"/>
   </switch>
 </mulop>
-<designator node="dsgn">
-  <optional><char text="@" add="addr"/></optional>
-  <ident add="node"/>
-  <optionalloop>
-    <switch>
-      <sequence>
-        <char text="."/>
-        <keyword add="node" err="err1"/>
-      </sequence>
-      <sequence>
-        <char text="[" add="node"/>
-        <exprlist err="err2"/>
-        <char text="]" err="err8"/>
-      </sequence>
-      <sequence>
-        <char text="("/>
-        <exprlist err="err2"/>
-        <char text=")" err="err7"/>
-      </sequence>
-    </switch>
-  </optionalloop>
-</designator>
-<exprlist>
-  <optionalloop text=","><expression/></optionalloop>
-</exprlist>
 <statement>
   <optionalswitch><simplestatement/><structstmt/></optionalswitch>
 </statement>
@@ -360,8 +301,8 @@ std::string PascalScriptGrammar() {
   </optionalswitch>
   <varlist/>
 </formalparam>
-</language>
-)XML";
+)XML") + ExpressionRules() +
+           DesignatorRule(R"XML(<char text="@" add="addr"/>)XML") + "</language>\n";
 }
 
 }  // namespace lumaro

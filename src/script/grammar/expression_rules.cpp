@@ -1,0 +1,77 @@
+// Grammar rules that every script language shares: expressions with their operand lists,
+// set constructors, array dimensions, initial values and designators. Each language supplies
+// its own operators (relop, addop, mulop), its factor and its address-of marker.
+#include "script/grammar/language_registry.h"
+
+namespace lumaro {
+
+std::string ExpressionRules() {
+    return R"XML(
+<arraydim node="dim">
+  <switch>
+    <sequence><expression/><char text="."/><char text="." skip="0"/><expression/></sequence>
+    <expression/>
+  </switch>
+</arraydim>
+<initvalue node="init">
+  <char text="="/>
+  <expression err="err2"/>
+</initvalue>
+<expression node="expr">
+  <simpleexpression/>
+  <optionalloop><relop/><simpleexpression/></optionalloop>
+</expression>
+<simpleexpression>
+  <optional><char text="-" add="op" addtext="unminus"/></optional>
+  <term/>
+  <optionalloop><addop/><term/></optionalloop>
+</simpleexpression>
+<term>
+  <factor/>
+  <optionalloop><mulop/><factor/></optionalloop>
+</term>
+<setconstructor node="set">
+  <loop text=","><setnode/></loop>
+</setconstructor>
+<setnode>
+  <expression/>
+  <optional>
+    <char text="." add="range"/>
+    <char text="." err="err6"/>
+    <expression/>
+  </optional>
+</setnode>
+<exprlist>
+  <optionalloop text=","><expression/></optionalloop>
+</exprlist>
+)XML";
+}
+
+std::string DesignatorRule(std::string_view addressMarker) {
+    return R"XML(
+<designator node="dsgn">
+  <optional>)XML" + std::string(addressMarker) + R"XML(</optional>
+  <ident add="node"/>
+  <optionalloop>
+    <switch>
+      <sequence>
+        <char text="."/>
+        <keyword add="node" err="err1"/>
+      </sequence>
+      <sequence>
+        <char text="[" add="node"/>
+        <exprlist err="err2"/>
+        <char text="]" err="err8"/>
+      </sequence>
+      <sequence>
+        <char text="("/>
+        <exprlist err="err2"/>
+        <char text=")" err="err7"/>
+      </sequence>
+    </switch>
+  </optionalloop>
+</designator>
+)XML";
+}
+
+}  // namespace lumaro
