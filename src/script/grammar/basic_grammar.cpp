@@ -296,33 +296,6 @@ std::string BasicScriptGrammar() {
 <callstmt node="callstmt">
   <designator/>
 </callstmt>
-<factor>
-  <switch>
-    <designator/>
-    <number add="number"/>
-    <string add="string"/>
-    <sequence>
-      <char text="(" add="op"/>
-      <expression err="err2"/>
-      <char text=")" add="op" err="err7"/>
-    </sequence>
-    <sequence>
-      <keyword text="NOT" add="op" addtext="not"/>
-      <factor err="err2"/>
-    </sequence>
-    <sequence>
-      <char text="["/>
-      <setconstructor err="err2"/>
-      <char text="]" err="err8"/>
-    </sequence>
-    <newobject/>
-    <sequence>
-      <char text="&#60;"/>
-      <frstring/>
-      <char text="&#62;" err="err20"/>
-    </sequence>
-  </switch>
-</factor>
 <newobject node="new">
   <keyword text="NEW"/>
   <designator err="err1"/>
@@ -356,7 +329,7 @@ std::string BasicScriptGrammar() {
     <keyword text="AND" add="op" addtext="and"/>
   </switch>
 </mulop>
-)XML") + ExpressionRules() +
+)XML") + ExpressionRules() + FactorRule(R"XML(<keyword text="NOT" add="op" addtext="not"/>)XML", true) +
            DesignatorRule(R"XML(<keyword text="ADDRESSOF" add="addr"/>)XML") + "</language>\n";
 }
 

@@ -13,33 +13,6 @@ std::string CFamilyRules() {
     <char text="]" err="err8"/>
   </loop>
 </array>
-<factor>
-  <switch>
-    <designator/>
-    <number add="number"/>
-    <string add="string"/>
-    <sequence>
-      <char text="(" add="op"/>
-      <expression err="err2"/>
-      <char text=")" add="op" err="err7"/>
-    </sequence>
-    <sequence>
-      <char text="!" add="op" addtext="not"/>
-      <factor err="err2"/>
-    </sequence>
-    <sequence>
-      <char text="["/>
-      <setconstructor err="err2"/>
-      <char text="]" err="err8"/>
-    </sequence>
-    <newobject/>
-    <sequence>
-      <char text="&#60;"/>
-      <frstring/>
-      <char text="&#62;" err="err20"/>
-    </sequence>
-  </switch>
-</factor>
 <newobject node="new">
   <keyword text="NEW"/>
   <designator err="err1"/>
@@ -173,7 +146,7 @@ std::string CFamilyRules() {
   <optionalloop text=","><formalparam/></optionalloop>
   <char text=")" err="err7"/>
 </formalparameters>
-)XML") + ExpressionRules() + DesignatorRule(R"XML(<char text="&#38;" add="addr"/>)XML");
+)XML") + ExpressionRules() + FactorRule(R"XML(<char text="!" add="op" addtext="not"/>)XML", true) + DesignatorRule(R"XML(<char text="&#38;" add="addr"/>)XML");
 }
 
 }  // namespace lumaro

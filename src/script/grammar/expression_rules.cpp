@@ -1,6 +1,7 @@
 // Grammar rules that every script language shares: expressions with their operand lists,
 // set constructors, array dimensions, initial values and designators. Each language supplies
-// its own operators (relop, addop, mulop), its factor and its address-of marker.
+// its own operators (relop, addop, mulop), its not-operator, whether "new" makes an object,
+// and its address-of marker.
 #include "script/grammar/language_registry.h"
 
 namespace lumaro {
@@ -44,6 +45,37 @@ std::string ExpressionRules() {
 <exprlist>
   <optionalloop text=","><expression/></optionalloop>
 </exprlist>
+)XML";
+}
+
+std::string FactorRule(std::string_view notMarker, bool withNew) {
+    return R"XML(
+<factor>
+  <switch>
+    <designator/>
+    <number add="number"/>
+    <string add="string"/>
+    <sequence>
+      <char text="(" add="op"/>
+      <expression err="err2"/>
+      <char text=")" add="op" err="err7"/>
+    </sequence>
+    <sequence>
+      )XML" + std::string(notMarker) + R"XML(
+      <factor err="err2"/>
+    </sequence>
+    <sequence>
+      <char text="["/>
+      <setconstructor err="err2"/>
+      <char text="]" err="err8"/>
+    </sequence>)XML" + (withNew ? "\n    <newobject/>" : "") + R"XML(
+    <sequence>
+      <char text="&#60;"/>
+      <frstring/>
+      <char text="&#62;" err="err20"/>
+    </sequence>
+  </switch>
+</factor>
 )XML";
 }
 

@@ -27,5 +27,8 @@ std::string CFamilyRules();
 // and the designator rule with the language's address-of marker (an element text).
 std::string ExpressionRules();
 std::string DesignatorRule(std::string_view addressMarker);
+// The factor rule with the language's not-operator element and, when `withNew`, the "new"
+// object constructor among the alternatives.
+std::string FactorRule(std::string_view notMarker, bool withNew);
 
 }  // namespace lumaro

@@ -99,32 +99,6 @@ std::string PascalScriptGrammar() {
   </optional>
   <keyword text="OF" err="err12"/>
 </array>
-<factor>
-  <switch>
-    <designator/>
-    <number add="number"/>
-    <string add="string"/>
-    <sequence>
-      <char text="(" add="op"/>
-      <expression err="err2"/>
-      <char text=")" add="op" err="err7"/>
-    </sequence>
-    <sequence>
-      <keyword text="NOT" add="op" addtext="not"/>
-      <factor err="err2"/>
-    </sequence>
-    <sequence>
-      <char text="["/>
-      <setconstructor err="err2"/>
-      <char text="]" err="err8"/>
-    </sequence>
-    <sequence>
-      <char text="&#60;"/>
-      <frstring/>
-      <char text="&#62;" err="err20"/>
-    </sequence>
-  </switch>
-</factor>
 <relop>
   <switch>
     <sequence><char text="&#62;"/><char text="=" skip="0" add="op" addtext="&#62;="/></sequence>
@@ -301,7 +275,7 @@ std::string PascalScriptGrammar() {
   </optionalswitch>
   <varlist/>
 </formalparam>
-)XML") + ExpressionRules() +
+)XML") + ExpressionRules() + FactorRule(R"XML(<keyword text="NOT" add="op" addtext="not"/>)XML", false) +
            DesignatorRule(R"XML(<char text="@" add="addr"/>)XML") + "</language>\n";
 }
 
