@@ -72,7 +72,10 @@ TfsCustomVariable* TfsProgramBuilder::createVariable(const std::string& name, Tf
     std::string typeName = "Variant";
     if (type) {
         const std::string t = type->Prop("text");
-        if (!resolveTypeName(t, kind, typeName)) fail(kUnknownType + quoted(t));
+        if (!resolveTypeName(t, kind, typeName)) {
+            setPos(type);
+            fail(kUnknownType + quoted(t));
+        }
     }
     std::unique_ptr<TfsCustomVariable> v;
     if (array) {
