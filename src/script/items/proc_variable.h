@@ -1,0 +1,44 @@
+#pragma once
+// A procedure or function written in a script. It has its own child script (parent: the
+// declaring script) holding its parameters, its locals and, for functions, "Result".
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "script/items/custom_variable.h"
+
+namespace lumaro {
+
+class TfsScript;
+
+class TfsProcVariable : public TfsCustomVariable {
+public:
+    TfsProcVariable(std::string name, TfsVarType typ, std::string typeName, TfsScript* parent, bool isFunc);
+    ~TfsProcVariable() override;
+
+    TfsScript* Prog() const { return prog_.get(); }
+    bool IsFunc() const { return isFunc_; }
+    bool Executing() const { return depth_ > 0; }
+
+    // The local variable that holds the value of parameter `index` while the procedure runs.
+    TfsCustomVariable* ParamVariable(int index) const;
+    void SetParamVariable(int index, TfsCustomVariable* local);
+
+    // Calls the procedure with the actual parameters in order (missing ones keep the values
+    // the locals have); by-reference parameter values are copied back into `args`. Gives
+    // the function's "Result", Null for a procedure. A recursive call saves and restores the
+    // values of every local and parameter.
+    Variant Call(std::vector<Variant>& args);
+
+    // Reading the item calls the procedure without parameters.
+    Variant GetValue() override;
+
+private:
+    std::unique_ptr<TfsScript> prog_;
+    std::vector<TfsCustomVariable*> paramVars_;
+    std::vector<Variant> saved_;  // values of outer levels during recursion
+    int depth_ = 0;
+    bool isFunc_;
+};
+
+}  // namespace lumaro
