@@ -7,8 +7,8 @@
 #include "core/date_parse.h"
 #include "core/error.h"
 #include "core/number_text.h"
+#include "core/variant_ops.h"
 #include "script/library/system_functions.h"
-#include "script/library/variant_step.h"
 
 namespace lumaro {
 namespace {
@@ -29,8 +29,8 @@ std::string text(const std::vector<Variant>& p, size_t i) { return arg(p, i).toS
 
 // The step is 1 when the script leaves it out.
 Variant step(const std::vector<Variant>& p) { return p.size() > 1 && !p[1].isEmpty() ? p[1] : Variant(1); }
-Variant incFn(std::vector<Variant>& p) { refArg(p, 0) = variantStep(arg(p, 0), step(p), +1); return {}; }
-Variant decFn(std::vector<Variant>& p) { refArg(p, 0) = variantStep(arg(p, 0), step(p), -1); return {}; }
+Variant incFn(std::vector<Variant>& p) { refArg(p, 0) = VarBinaryOp(VarOp::Add, arg(p, 0), step(p)); return {}; }
+Variant decFn(std::vector<Variant>& p) { refArg(p, 0) = VarBinaryOp(VarOp::Subtract, arg(p, 0), step(p)); return {}; }
 
 Variant raiseExceptionFn(std::vector<Variant>& p) { throw Exception(text(p, 0)); }
 Variant showMessageFn(std::vector<Variant>& p) { showMessage(text(p, 0)); return {}; }
