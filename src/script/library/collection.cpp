@@ -15,6 +15,11 @@ TCollectionItem* TCollection::Items(int index) const {
     return items_[static_cast<size_t>(index)].get();
 }
 
+void TCollection::Delete(int index) {
+    Items(index);  // checks the index
+    items_.erase(items_.begin() + index);
+}
+
 int TCollection::IndexOf(const TCollectionItem* item) const {
     for (size_t i = 0; i < items_.size(); ++i)
         if (items_[i].get() == item) return static_cast<int>(i);

@@ -28,6 +28,7 @@ public:
     // Takes ownership of `item` and appends it.
     TCollectionItem* Add(std::unique_ptr<TCollectionItem> item);
     void Clear() { items_.clear(); }
+    void Delete(int index);  // frees the item
     int Count() const { return static_cast<int>(items_.size()); }
     // Out-of-range indexes raise EListError "List index out of bounds (n)".
     TCollectionItem* Items(int index) const;
