@@ -124,6 +124,9 @@ public:
     void Clear();
     int Count() const { return static_cast<int>(items_.size()); }
     TfsCustomVariable* Items(int index) const { return items_[static_cast<size_t>(index)].item.get(); }
+    // Kind and type name of a type name (registered types, host classes, "array"); false
+    // when the name is unknown.
+    bool ResolveType(std::string_view name, TfsVarType& kind, std::string& typeName) const;
     // Whether class `derived` is `base` or inherits from it (registered classes of the chain).
     bool ClassInherits(std::string_view derived, std::string_view base) const;
     TfsClassInherits ClassInheritance() const;
@@ -170,8 +173,14 @@ public:
     void SetLocalScope(TfsScript* scope) { localScope_ = scope; }
     // Procedures declared in this script (their child scripts receive Terminate).
     void RegisterProc(TfsProcVariable* proc);
-    // OnRunLine of the first script in the chain that has it assigned, or nullptr.
-    const TfsRunLineEvent* RunLineHandler() const;
+    // The first script in the chain that has OnRunLine assigned, or nullptr.
+    TfsScript* RunLineOwner() {
+        for (TfsScript* s = this; s; s = s->parent_)
+            if (s->OnRunLine) return s;
+        return nullptr;
+    }
+    // Clears terminated in this script and the scripts of all its procedures.
+    void ClearTerminated();
     // Procedure nesting of calls now running in this process (see kMaxCallDepth).
     static int& CallDepth();
 
@@ -182,6 +191,7 @@ private:
     };
     size_t lowerBound(std::string_view key) const;
     bool nameUsed(const std::string& name) const { return FindItem(name) != nullptr; }
+    void forget(const std::function<bool(const TfsCustomVariable*)>& gone);
     void addEnumeration(const std::string& typeName, const std::string& names, bool asSet);
 
     std::vector<Entry> items_;
@@ -192,6 +202,7 @@ private:
     std::unique_ptr<TfsStatement> mainBlock_;
     std::vector<std::pair<std::string, std::vector<int>>> executableLines_;
     std::vector<TfsProcVariable*> procs_;
+    std::vector<TfsClassVariable*> classes_;
     TfsScript* localScope_ = nullptr;
     std::string errorMsg_, errorPos_, errorUnit_;
     bool extendedCharset_ = false;

@@ -23,6 +23,8 @@ public:
     // The local variable that holds the value of parameter `index` while the procedure runs.
     TfsCustomVariable* ParamVariable(int index) const;
     void SetParamVariable(int index, TfsCustomVariable* local);
+    // The local "Result" of a function.
+    void SetResultVariable(TfsCustomVariable* result) { result_ = result; }
 
     // Calls the procedure with the actual parameters in order (missing ones keep the values
     // the locals have); by-reference parameter values are copied back into `args`. Gives
@@ -36,6 +38,7 @@ public:
 private:
     std::unique_ptr<TfsScript> prog_;
     std::vector<TfsCustomVariable*> paramVars_;
+    TfsCustomVariable* result_ = nullptr;
     std::vector<Variant> saved_;  // values of outer levels during recursion
     int depth_ = 0;
     bool isFunc_;
