@@ -138,6 +138,11 @@ void registerConsts(TfsScript& script, std::span<const ConstSpec> consts) {
     for (const ConstSpec& c : consts) script.AddConst(c.name, c.typeName, c.value);
 }
 
+std::string calledClassName(const MemberCall& call) {
+    if (auto* cls = dynamic_cast<TfsClassVariable*>(call.instance)) return cls->Name();
+    return call.declaringClass;
+}
+
 Object* objectOf(const Variant& v) {
     if (v.isOrdinal() && v.rawInt() == 0) return nullptr;
     return v.toObject();

@@ -34,7 +34,7 @@ Variant createObject(MemberCall& c) {
         {"TFSXMLITEM", [] { return std::make_unique<TfsXMLItem>(); }},
         {"TFSXMLDOCUMENT", [] { return std::make_unique<TfsXMLDocument>(); }},
     };
-    const std::string name = c.cls ? c.cls->Name() : c.declaringClass;
+    const std::string name = calledClassName(c);
     const auto it = kFactories.find(upperCase(name));
     if (it == kFactories.end()) throw Exception("Cannot create an object of class " + name + " in a script");
     return ref(ScriptObjects::instance().adopt(it->second()));
@@ -43,17 +43,18 @@ Variant createObject(MemberCall& c) {
 // A component owned by a component of this library is freed with its owner; any other
 // component belongs to the script objects.
 Variant createComponent(MemberCall& c) {
-    const std::string name = c.cls ? c.cls->Name() : c.declaringClass;
+    const std::string name = calledClassName(c);
     if (!sameText(name, "TComponent")) throw Exception("Cannot create an object of class " + name + " in a script");
     if (auto* owner = dynamic_cast<TComponent*>(objectOf(p(c, 0)))) return ref(new TComponent(owner));
     return ref(ScriptObjects::instance().adopt(std::make_unique<TComponent>()));
 }
 
 Variant className(MemberCall& c) {
+    if (dynamic_cast<TfsClassVariable*>(c.instance)) return calledClassName(c);
     if (auto* persistent = dynamic_cast<TPersistent*>(c.instance)) return persistent->ClassName();
     if (c.instance)
         if (const TfsClassVariable* cls = fsGlobalUnit().FindClassOf(c.instance)) return cls->Name();
-    return c.cls ? c.cls->Name() : c.declaringClass;
+    return c.declaringClass;
 }
 
 const MemberHandlerRow kRows[] = {

@@ -39,9 +39,9 @@ Variant compareTextFn(std::vector<Variant>& p) { return compareText(text(p, 0), 
 Variant chrFn(std::vector<Variant>& p) { return chr(integer(p, 0)); }
 Variant ordFn(std::vector<Variant>& p) { return ord(text(p, 0)); }
 
-// An array keeps its elements and gets L elements in its first dimension (the high bound
-// becomes low + L - 1); anything else is taken as text and cut or padded with blanks to L
-// characters.
+// An array keeps its elements and gets L - 1 as the high bound of its first dimension (an
+// array counted from 0 then holds L elements); anything else is taken as text and cut or
+// padded with blanks to L characters.
 Variant setLengthFn(std::vector<Variant>& p) {
     Variant& v = refArg(p, 0);
     const int length = std::max(0, integer(p, 1));
@@ -50,8 +50,8 @@ Variant setLengthFn(std::vector<Variant>& p) {
         size_t inner = 1;
         for (size_t k = 1; k < a.bounds.size(); ++k)
             inner *= static_cast<size_t>(a.bounds[k].second - a.bounds[k].first + 1);
-        a.bounds[0].second = a.bounds[0].first + length - 1;
-        a.items.resize(inner * static_cast<size_t>(length));
+        a.bounds[0].second = std::max(length - 1, a.bounds[0].first - 1);
+        a.items.resize(inner * static_cast<size_t>(a.bounds[0].second - a.bounds[0].first + 1));
         return {};
     }
     std::string s = v.toString();
