@@ -62,11 +62,15 @@ TfsDesignator::~TfsDesignator() = default;
 void TfsDesignator::evalArgs(TfsDesignatorItem& step, std::vector<Variant>& out) {
     const size_t n = step.args.size();
     out.reserve(n + 1);
-    if (step.macro) {
-        for (size_t i = 0; i < n; ++i) out.emplace_back(step.macroTexts[i]);
-        return;
+    // A macro function receives the source texts of the arguments written; defaults of the
+    // parameters left out follow as values.
+    const size_t texts = step.macro ? step.macroTexts.size() : 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (i < texts)
+            out.emplace_back(step.macroTexts[i]);
+        else
+            out.push_back(step.args[i]->GetValue());
     }
-    for (size_t i = 0; i < n; ++i) out.push_back(step.args[i]->GetValue());
 }
 
 void TfsDesignator::writeBack(TfsDesignatorItem& step, const std::vector<Variant>& args) {

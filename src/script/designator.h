@@ -37,6 +37,11 @@ struct TfsDesignatorItem {
     // Macro functions receive these source texts instead of the argument values.
     std::vector<std::string> macroTexts;
     bool macro = false;
+    // Static type of the step's value, and whether an indexed property still waits for its
+    // index (both used while the program is built).
+    TfsVarType typ = fvtVariant;
+    std::string typeName = "Variant";
+    bool pendingIndex = false;
     // Cache of a late step: the helper found for the class last seen.
     const void* lateClass = nullptr;
     TfsCustomHelper* lateHelper = nullptr;

@@ -4,6 +4,7 @@
 
 #include "core/error.h"
 #include "core/text.h"
+#include "script/expression/expression.h"
 #include "script/items/class_variable.h"
 #include "script/items/proc_variable.h"
 #include "script/statements/statement.h"
@@ -109,6 +110,17 @@ bool TfsScript::ClassInherits(std::string_view derived, std::string_view base) c
 
 TfsClassInherits TfsScript::ClassInheritance() const {
     return [this](std::string_view derived, std::string_view base) { return ClassInherits(derived, base); };
+}
+
+const TfsExpressionHooks* TfsScript::ExpressionHooks() {
+    if (!hooks_) {
+        hooks_ = std::make_unique<TfsExpressionHooks>();
+        hooks_->inherits = ClassInheritance();
+        hooks_->isInstance = [](const Variant& object, TfsCustomVariable* classItem) {
+            return classItem && fsObjectIs(object, classItem->GetValue());
+        };
+    }
+    return hooks_.get();
 }
 
 void TfsScript::AddType(const std::string& name, TfsVarType kind) {

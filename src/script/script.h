@@ -25,6 +25,7 @@ class TfsClassVariable;
 class TfsMethodHelper;
 class TfsProcVariable;
 class TfsStatement;
+struct TfsExpressionHooks;
 
 // Host callbacks. Names arrive in upper case; an indexed property is called with ".GET" or
 // ".SET" appended ("ITEMS.GET"); for ".SET" the new value follows the index parameters.
@@ -130,6 +131,8 @@ public:
     // Whether class `derived` is `base` or inherits from it (registered classes of the chain).
     bool ClassInherits(std::string_view derived, std::string_view base) const;
     TfsClassInherits ClassInheritance() const;
+    // What expressions of this script ask about classes (type check, the IS operator).
+    const TfsExpressionHooks* ExpressionHooks();
 
     // ---- Running
     // Parses Lines in SyntaxType and builds the program; true when no error was set.
@@ -200,6 +203,7 @@ private:
     TfsScript* parent_ = nullptr;
     const void* addedBy_ = nullptr;
     std::unique_ptr<TfsStatement> mainBlock_;
+    std::unique_ptr<TfsExpressionHooks> hooks_;
     std::vector<std::pair<std::string, std::vector<int>>> executableLines_;
     std::vector<TfsProcVariable*> procs_;
     std::vector<TfsClassVariable*> classes_;

@@ -81,6 +81,8 @@ TfsMethodHelper::TfsMethodHelper(const std::string& declaration, TfsCallMethod c
 
 Variant TfsMethodHelper::Read(Object* instance, std::vector<Variant>& args) {
     if (!callback_) return Variant::null();
+    if (constructor_)
+        if (auto* cls = dynamic_cast<TfsClassVariable*>(instance)) return callback_(nullptr, cls, upperName_, args);
     return callback_(instance, ParentClass(), indexProperty_ ? getName_ : upperName_, args);
 }
 
@@ -143,6 +145,7 @@ TfsMethodHelper* TfsClassVariable::AddConstructor(const std::string& declaration
     auto* m = static_cast<TfsMethodHelper*>(
         addMember(std::make_unique<TfsMethodHelper>(text, std::move(callback), this, script_)));
     // The result of a constructor is an object of this class.
+    m->SetConstructor(true);
     m->SetTyp(fvtClass);
     m->SetTypeName(Name());
     return m;

@@ -58,6 +58,10 @@ public:
     bool IsFunction() const { return isFunction_; }
     bool IsIndexProperty() const { return indexProperty_; }
     void SetIndexProperty(bool on) { indexProperty_ = on; }
+    // A constructor is called with the class it creates (the class reference the previous
+    // step produced) as `cls` and no instance.
+    bool IsConstructor() const { return constructor_; }
+    void SetConstructor(bool on) { constructor_ = on; }
     const std::string& Category() const { return category_; }
     void SetCategory(std::string c) { category_ = std::move(c); }
     // The declaration text as registered (the designer's function list shows it).
@@ -71,6 +75,7 @@ private:
     bool isMacro_ = false;
     bool isFunction_ = false;
     bool indexProperty_ = false;
+    bool constructor_ = false;
 };
 
 // Creates the event adapter of one event kind for (instance, script procedure).
