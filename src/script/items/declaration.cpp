@@ -39,7 +39,7 @@ std::vector<std::string> split(const std::string& s, char sep) {
 }
 
 // The first word of `s` (letters, digits, '_') and what follows it.
-std::string firstWord(const std::string& s, std::string* rest) {
+std::string firstWord(std::string s, std::string* rest) {
     size_t i = 0;
     while (i < s.size() && static_cast<unsigned char>(s[i]) <= ' ') ++i;
     size_t j = i;
