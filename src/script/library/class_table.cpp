@@ -140,6 +140,7 @@ void registerConsts(TfsScript& script, std::span<const ConstSpec> consts) {
 
 std::string calledClassName(const MemberCall& call) {
     if (auto* cls = dynamic_cast<TfsClassVariable*>(call.instance)) return cls->Name();
+    if (!call.instance && call.cls) return call.cls->Name();  // constructors receive the named class
     return call.declaringClass;
 }
 

@@ -84,9 +84,9 @@ void registerConsts(TfsScript& script, std::span<const ConstSpec> consts);
 // The error most stub libraries raise: "<Class.Member> is not available without a display".
 void raiseNoDisplay(const std::string& member);
 
-// The class a constructor or class method was called on: a call through a class name
-// ("TStringList.Create") has that class reference as its instance; otherwise the class that
-// declares the member.
+// The class a constructor or class method was called on ("TStringList.Create"): the class
+// reference given as the instance, or for a call without instance the class the interpreter
+// passes; otherwise the class that declares the member.
 std::string calledClassName(const MemberCall& call);
 
 // An object parameter: nil (the integer 0), unassigned and Null give nullptr.
