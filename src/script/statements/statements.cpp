@@ -5,6 +5,7 @@
 
 #include "core/variant_ops.h"
 #include "script/designator.h"
+#include "script/expression/expression.h"
 
 namespace lumaro {
 
@@ -50,9 +51,38 @@ TfsAssignmentStmt::TfsAssignmentStmt(TfsScript* script, std::string unit, std::s
     : TfsStatement(script, std::move(unit), std::move(pos)),
       target_(std::move(target)),
       expr_(std::move(expr)),
-      slot_(fsDirectSlot(target_.get())) {}
+      slot_(fsDirectSlot(target_.get())) {
+    // Recognise s := s + x so that building a long text does not copy it on every step.
+    auto* e = dynamic_cast<TfsExpression*>(expr_.get());
+    TfsExpressionNode* root = e ? e->Root() : nullptr;
+    auto* own = dynamic_cast<TfsVariableDesignator*>(target_.get());
+    TfsCustomVariable* v = own ? own->Variable() : nullptr;
+    if (!v || v->IsReadOnly() || (typeid(*v) != typeid(TfsVariable) && typeid(*v) != typeid(TfsStringVariable)))
+        return;
+    textSlot_ = &v->StoredValue();
+    if (!root || (root->Op() != TfsNodeOp::Plus && root->Op() != TfsNodeOp::StrCat)) return;
+    auto* left = dynamic_cast<TfsDesignatorNode*>(root->Left());
+    auto* var = left ? dynamic_cast<TfsVariableDesignator*>(left->Designator()) : nullptr;
+    if (var && var->Variable() == v && root->Right()) {
+        append_ = root->Right();
+        appendAsText_ = root->Op() == TfsNodeOp::StrCat;
+    }
+}
 
 void TfsAssignmentStmt::Execute() {
+    if (append_ && textSlot_->isString()) {
+        const Variant tail = append_->GetValue();
+        if (tail.isString() || appendAsText_) {
+            // The variable owns its text; appending in place gives the same value as
+            // concatenating into a new text.
+            auto& text = const_cast<std::string&>(textSlot_->rawString());
+            if (tail.isString())
+                text += tail.rawString();
+            else
+                text += tail.toString();
+            return;
+        }
+    }
     if (slot_)
         *slot_ = expr_->GetValue();
     else
