@@ -62,6 +62,11 @@ const Case kCases[] = {
      "11\n"},
     {"PascalScript", "var s: String; begin s := 'abc'; s[2] := 'X'; ShowMessage(s + s[3]) end.", "aXcc\n"},
     {"PascalScript", "var a: array[3] of String; begin a[0] := 'x'; a[2] := 'z'; ShowMessage(a[0] + a[2]) end.", "xz\n"},
+    // Appending to a text: the left side is the value before the right side runs.
+    {"PascalScript", "var s: String; i: Integer; function f: String; begin s := 'changed'; Result := '!' end;"
+                     " begin s := ''; for i := 1 to 3 do s := s + IntToStr(i); s := s + s; ShowMessage(s);"
+                     " s := 'ab'; s := s + f; ShowMessage(s) end.",
+     "123123\nab!\n"},
     // Constants, sets in conditions, compound assignment in C-like languages.
     {"PascalScript", "const n = 4; s = 'ab'; begin if n in [1, 3..5] then ShowMessage(s + 'c') end.", "abc\n"},
     {"C++Script", "{ int i, s = 0; for (i = 1; i <= 10; i++) { if (i == 7) break; s += i; } ShowMessage(s);"

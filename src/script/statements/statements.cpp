@@ -46,6 +46,34 @@ inline bool passEnds(TfsRunFlags& f) {
 
 // ---- Assignments
 
+namespace {
+// Whether evaluating the item can change a script variable: it calls a script procedure or
+// passes a by-reference argument somewhere inside.
+bool mayChangeVariables(TfsCustomVariable* item) {
+    if (!item) return false;
+    if (auto* e = dynamic_cast<TfsExpression*>(item)) return mayChangeVariables(e->Root());
+    if (auto* n = dynamic_cast<TfsExpressionNode*>(item)) {
+        if (auto* d = dynamic_cast<TfsDesignatorNode*>(n)) return mayChangeVariables(d->Designator());
+        if (auto* set = dynamic_cast<TfsSetNode*>(n)) {
+            for (int i = 0; i < set->SetExpression()->EntryCount(); ++i)
+                if (mayChangeVariables(set->SetExpression()->Entry(i))) return true;
+            return false;
+        }
+        return mayChangeVariables(n->Left()) || mayChangeVariables(n->Right());
+    }
+    if (auto* d = dynamic_cast<TfsDesignator*>(item)) {
+        for (const TfsDesignatorItem& step : d->Steps()) {
+            if (step.kind == TfsStepKind::Proc) return true;
+            for (TfsCustomVariable* r : step.byRef)
+                if (r) return true;
+            for (const auto& a : step.args)
+                if (mayChangeVariables(a.get())) return true;
+        }
+    }
+    return false;
+}
+}  // namespace
+
 TfsAssignmentStmt::TfsAssignmentStmt(TfsScript* script, std::string unit, std::string pos, TfsItemPtr target,
                                      TfsItemPtr expr)
     : TfsStatement(script, std::move(unit), std::move(pos)),
@@ -63,7 +91,9 @@ TfsAssignmentStmt::TfsAssignmentStmt(TfsScript* script, std::string unit, std::s
     if (!root || (root->Op() != TfsNodeOp::Plus && root->Op() != TfsNodeOp::StrCat)) return;
     auto* left = dynamic_cast<TfsDesignatorNode*>(root->Left());
     auto* var = left ? dynamic_cast<TfsVariableDesignator*>(left->Designator()) : nullptr;
-    if (var && var->Variable() == v && root->Right()) {
+    // The left side is read before the right side runs: appending in place is the same only
+    // when the right side cannot change the variable.
+    if (var && var->Variable() == v && root->Right() && !mayChangeVariables(root->Right())) {
         append_ = root->Right();
         appendAsText_ = root->Op() == TfsNodeOp::StrCat;
     }
