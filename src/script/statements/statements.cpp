@@ -200,6 +200,7 @@ void TfsRepeatStmt::Execute() {
     TfsRunFlags& f = script_->flags;
     for (;;) {
         RunItems();
+        ReportEmptyPass();
         if (passEnds(f)) break;
         if (isTrue(condition_.get()) != inverse_) break;
     }
@@ -213,6 +214,7 @@ void TfsWhileStmt::Execute() {
     TfsRunFlags& f = script_->flags;
     while (isTrue(condition_.get())) {
         RunItems();
+        ReportEmptyPass();
         if (passEnds(f)) break;
     }
     f.breakSet = false;
@@ -238,6 +240,7 @@ void TfsForStmt::Execute() {
         else
             variable_->SetValue(Variant(static_cast<int>(i)));
         RunItems();
+        ReportEmptyPass();
         if (passEnds(f) || i == to) break;
     }
     f.breakSet = false;
@@ -260,6 +263,7 @@ void TfsVbForStmt::Execute() {
     while (negative ? VarCompare(counter, stop) >= 0 : VarCompare(counter, stop) <= 0) {
         variable_->SetValue(counter);
         RunItems();
+        ReportEmptyPass();
         if (passEnds(f)) break;
         counter = VarBinaryOp(VarOp::Add, counter, step);
     }
@@ -274,6 +278,7 @@ void TfsCppForStmt::Execute() {
     first_.Execute();
     while (!condition_ || isTrue(condition_.get())) {
         RunItems();
+        ReportEmptyPass();
         if (passEnds(f)) break;
         second_.Execute();
     }
