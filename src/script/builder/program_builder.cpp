@@ -282,6 +282,11 @@ void TfsProgramBuilder::buildConst(TfsXMLItem* element) {
 
 void TfsProgramBuilder::buildUses(TfsXMLItem* element, TfsStatement& block) {
     setPos(element);
+    if (!element->HasProp("unit")) {
+        // The uses clause itself: one "uses" element per unit inside.
+        for (TfsXMLItem* unit : childrenNamed(element, "uses")) buildUses(unit, block);
+        return;
+    }
     const std::string unitName = element->Prop("unit");
     const std::string unitWas = unit_;
     std::vector<std::string> linesWas;
