@@ -115,3 +115,37 @@ TEST(InterpStatements, RunTimeErrorsStopTheProgram) {
 
 }  // namespace
 }  // namespace lumaro::testing
+
+namespace lumaro::testing {
+namespace {
+
+// A host that counts statements through OnRunLine and calls Terminate ends every endless
+// loop, also loops without statements in their body.
+TEST(InterpStatements, StatementBudgetEndsEndlessLoops) {
+    const struct {
+        const char* language;
+        const char* program;
+    } cases[] = {
+        {"PascalScript", "begin while True do ; end."},
+        {"PascalScript", "begin repeat until False end."},
+        {"PascalScript", "var i: Integer; begin for i := 1 to 2000000000 do begin end end."},
+        {"PascalScript", "procedure p; begin while True do p end; begin p end."},
+        {"JScript", "while (true);"},
+        {"C++Script", "{ int i; for (i = 0; i >= 0; i = 0) ; }"},
+        {"BasicScript", "do\nloop while true\n"},
+    };
+    for (const auto& c : cases) {
+        TestScript t(c.language);
+        int budget = 100;
+        t.script().OnRunLine = [&](TfsScript& sender, const std::string&, const std::string&) {
+            if (--budget < 0) sender.Terminate();
+        };
+        const ScriptRun r = t.run(c.program);
+        EXPECT_TRUE(r.compiled) << c.program << ": " << r.error;
+        EXPECT_LT(budget, 0) << c.program;
+        EXPECT_GT(budget, -50) << c.program;
+    }
+}
+
+}  // namespace
+}  // namespace lumaro::testing
