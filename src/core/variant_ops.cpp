@@ -175,6 +175,7 @@ int32_t IntMod32(int32_t a, int32_t b) {
 
 Variant VarBinaryOp(VarOp op, const Variant& a, const Variant& b) {
     if (a.type() == VarType::Integer && b.type() == VarType::Integer) return intOp(op, a.rawInt(), b.rawInt());
+    if (a.type() == VarType::Double && b.type() == VarType::Double) return realOp(op, a.rawDouble(), b.rawDouble());
     switch (pairClass(a, b)) {
         case cNull: return Variant::null();
         case cInt: {
@@ -200,6 +201,7 @@ Variant VarBinaryOp(VarOp op, const Variant& a, const Variant& b) {
 
 int VarCompare(const Variant& a, const Variant& b) {
     if (a.type() == VarType::Integer && b.type() == VarType::Integer) return cmp3(a.rawInt(), b.rawInt());
+    if (a.type() == VarType::Double && b.type() == VarType::Double) return cmp3(a.rawDouble(), b.rawDouble());
     const Cls ca = classOf(a.type()), cb = classOf(b.type());
     if (ca == cEmpty || cb == cEmpty || ca == cOther || cb == cOther) invalidOperation();
     if (ca == cNull || cb == cNull) return int(cb == cNull) - int(ca == cNull);
@@ -233,18 +235,7 @@ int VarCompare(const Variant& a, const Variant& b) {
     }
 }
 
-bool VarCompareOp(VarCmp op, const Variant& a, const Variant& b) {
-    const int c = VarCompare(a, b);
-    switch (op) {
-        case VarCmp::Equal: return c == 0;
-        case VarCmp::NotEqual: return c != 0;
-        case VarCmp::Less: return c < 0;
-        case VarCmp::LessEqual: return c <= 0;
-        case VarCmp::Greater: return c > 0;
-        case VarCmp::GreaterEqual: return c >= 0;
-    }
-    return false;
-}
+bool VarCompareOp(VarCmp op, const Variant& a, const Variant& b) { return CompareHolds(op, VarCompare(a, b)); }
 
 Variant VarNot(const Variant& a) {
     switch (classOf(a.type())) {

@@ -32,6 +32,18 @@ Variant VarBinaryOp(VarOp op, const Variant& a, const Variant& b);
 // every other value; an empty value raises "Invalid variant operation".
 int VarCompare(const Variant& a, const Variant& b);
 bool VarCompareOp(VarCmp op, const Variant& a, const Variant& b);
+// Whether an ordering (negative, zero, positive) satisfies the comparison.
+inline bool CompareHolds(VarCmp op, int order) {
+    switch (op) {
+        case VarCmp::Equal: return order == 0;
+        case VarCmp::NotEqual: return order != 0;
+        case VarCmp::Less: return order < 0;
+        case VarCmp::LessEqual: return order <= 0;
+        case VarCmp::Greater: return order > 0;
+        case VarCmp::GreaterEqual: return order >= 0;
+    }
+    return false;
+}
 inline bool VarEquals(const Variant& a, const Variant& b) { return VarCompare(a, b) == 0; }
 
 // Logical not of a boolean, bitwise not of a number; Null stays Null.

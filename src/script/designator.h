@@ -30,7 +30,7 @@ enum class TfsStepKind : uint8_t {
 struct TfsDesignatorItem {
     TfsStepKind kind = TfsStepKind::Variable;
     TfsCustomVariable* ref = nullptr;
-    std::string name;  // member name of a late step (upper case)
+    std::string name;  // member name of a late step
     std::vector<std::unique_ptr<TfsCustomVariable>> args;
     // Per argument: the designator a by-reference parameter writes back into (else nullptr).
     std::vector<TfsCustomVariable*> byRef;

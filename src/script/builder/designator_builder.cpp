@@ -259,7 +259,7 @@ void TfsProgramBuilder::resolveNext(std::vector<TfsDesignatorItem>& steps, const
     } else if (kind == fvtVariant || kind == fvtClass) {
         // Resolved each time the designator runs, by the value found then.
         step.kind = isIndex ? TfsStepKind::Index : TfsStepKind::LateMember;
-        step.name = upperCase(node.text);
+        step.name = node.text;
         buildArgs(step, node.args);
     } else {
         if (isIndex) fail(kArrayTypeRequired);
@@ -269,10 +269,7 @@ void TfsProgramBuilder::resolveNext(std::vector<TfsDesignatorItem>& steps, const
 }
 
 TfsProgramBuilder::ItemPtr TfsProgramBuilder::finishDesignator(std::vector<TfsDesignatorItem>& steps) {
-    if (steps.back().pendingIndex) {
-        steps.back().pendingIndex = false;
-        buildArgs(steps.back(), {});
-    }
+    if (steps.back().pendingIndex) fail(kIndexRequired);
     const TfsDesignatorItem& last = steps.back();
     if (steps.size() == 1 && last.kind == TfsStepKind::Variable && last.args.empty())
         return std::make_unique<TfsVariableDesignator>(script_, last.ref);

@@ -72,7 +72,10 @@ TfsCustomVariable* TfsProgramBuilder::createVariable(const std::string& name, Tf
     std::string typeName = "Variant";
     if (type) {
         const std::string t = type->Prop("text");
-        if (!resolveTypeName(t, kind, typeName)) fail(kUnknownType + quoted(t));
+        if (!resolveTypeName(t, kind, typeName)) {
+            setPos(type);
+            fail(kUnknownType + quoted(t));
+        }
     }
     std::unique_ptr<TfsCustomVariable> v;
     if (array) {
@@ -279,6 +282,11 @@ void TfsProgramBuilder::buildConst(TfsXMLItem* element) {
 
 void TfsProgramBuilder::buildUses(TfsXMLItem* element, TfsStatement& block) {
     setPos(element);
+    if (!element->HasProp("unit")) {
+        // The uses clause itself: one "uses" element per unit inside.
+        for (TfsXMLItem* unit : childrenNamed(element, "uses")) buildUses(unit, block);
+        return;
+    }
     const std::string unitName = element->Prop("unit");
     const std::string unitWas = unit_;
     std::vector<std::string> linesWas;

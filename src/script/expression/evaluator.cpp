@@ -53,29 +53,40 @@ bool hasIntFastPath(TfsNodeOp op) {
 // Both operands of a binary operator, left first. The left value is read in place only when
 // evaluating the right one cannot change it; otherwise it is copied before.
 struct BinaryOperands {
-    Variant leftTmp, rightTmp;
+    TfsValueSlot leftSlot, rightSlot;
     const Variant* left;
     const Variant* right;
     explicit BinaryOperands(const TfsExpressionNode* node) {
-        left = &TfsEvaluator::EvalRef(node->Left(), leftTmp);
-        if (!node->Right()->IsPure() && left != &leftTmp) {
-            leftTmp = *left;
-            left = &leftTmp;
+        left = &TfsEvaluator::EvalRef(node->Left(), leftSlot);
+        if (!node->Right()->IsPure() && !leftSlot.used()) {
+            const Variant* stored = left;
+            left = &leftSlot.emplace([stored] { return *stored; });
         }
-        right = &TfsEvaluator::EvalRef(node->Right(), rightTmp);
+        right = &TfsEvaluator::EvalRef(node->Right(), rightSlot);
     }
 };
 
-const Variant& TfsEvaluator::EvalRef(const TfsExpressionNode* node, Variant& tmp) {
+// Whether the node's value is a 32-bit Integer now, so that comparing through EvalInt is
+// exact. Only asked of subtrees whose evaluation changes nothing.
+bool TfsEvaluator::IsPlainInt(const TfsExpressionNode* node) {
+    switch (node->op_) {
+        case TfsNodeOp::Constant: return static_cast<const TfsOperandNode*>(node)->isInt_;
+        case TfsNodeOp::Designator: {
+            auto* d = static_cast<const TfsDesignatorNode*>(node);
+            return d->ref_ && d->ref_->type() == VarType::Integer;
+        }
+        default: return node->bothInt_ && hasIntFastPath(node->op_);
+    }
+}
+
+const Variant& TfsEvaluator::EvalRef(const TfsExpressionNode* node, TfsValueSlot& slot) {
     if (node->op_ == TfsNodeOp::Constant) return static_cast<const TfsOperandNode*>(node)->value_;
     if (node->op_ == TfsNodeOp::Designator) {
         auto* d = static_cast<const TfsDesignatorNode*>(node);
         if (d->ref_) return *d->ref_;
-        tmp = d->designator_->GetValue();
-        return tmp;
+        return slot.emplace([d] { return d->designator_->GetValue(); });
     }
-    tmp = Eval(node);
-    return tmp;
+    return slot.emplace([node] { return Eval(node); });
 }
 
 int32_t TfsEvaluator::EvalInt(const TfsExpressionNode* node) {
@@ -85,8 +96,9 @@ int32_t TfsEvaluator::EvalInt(const TfsExpressionNode* node) {
             return c->isInt_ ? c->int_ : c->value_.toInt();
         }
         case TfsNodeOp::Designator: {
-            Variant tmp;
-            const Variant& v = EvalRef(node, tmp);
+            auto* d = static_cast<const TfsDesignatorNode*>(node);
+            if (d->ref_) return d->ref_->type() == VarType::Integer ? d->ref_->rawInt() : d->ref_->toInt();
+            const Variant v = d->designator_->GetValue();
             return v.type() == VarType::Integer ? v.rawInt() : v.toInt();
         }
         case TfsNodeOp::Plus:
@@ -124,6 +136,11 @@ Variant TfsEvaluator::Eval(const TfsExpressionNode* node) {
         case TfsNodeOp::GreatEq:
         case TfsNodeOp::NonEq:
         case TfsNodeOp::Eq: {
+            if (node->bothInt_ && node->pure_ && IsPlainInt(node->left_) && IsPlainInt(node->right_)) {
+                const int32_t a = EvalInt(node->left_);
+                const int32_t b = EvalInt(node->right_);
+                return Variant(CompareHolds(comparisonOf(op), a < b ? -1 : (a > b ? 1 : 0)));
+            }
             const BinaryOperands v(node);
             return Variant(VarCompareOp(comparisonOf(op), *v.left, *v.right));
         }
@@ -162,17 +179,17 @@ Variant TfsEvaluator::Eval(const TfsExpressionNode* node) {
         }
 
         case TfsNodeOp::Not: {
-            Variant tmp;
-            return VarNot(node->left_ ? EvalRef(node->left_, tmp) : tmp);
+            TfsValueSlot slot;
+            return VarNot(EvalRef(node->left_, slot));
         }
         case TfsNodeOp::UnMinus: {
-            Variant tmp;
-            return VarNegate(node->left_ ? EvalRef(node->left_, tmp) : tmp);
+            TfsValueSlot slot;
+            return VarNegate(EvalRef(node->left_, slot));
         }
 
         case TfsNodeOp::In: {
-            Variant tmp;
-            Variant a = EvalRef(node->left_, tmp);
+            TfsValueSlot slot;
+            const Variant a = EvalRef(node->left_, slot);
             if (node->right_->op_ == TfsNodeOp::Set)
                 return Variant(static_cast<const TfsSetNode*>(node->right_)->SetExpression()->Contains(a));
             // Any other right side: a Variant array is searched, a single value compared.

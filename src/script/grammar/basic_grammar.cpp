@@ -66,6 +66,7 @@ std::string BasicScriptGrammar() {
     </switch>
   </optionalloop>
   <lines node="compoundstmt"/>
+  <eol err="err3"/>
 </program>
 <usesclause node="uses">
   <keyword text="IMPORTS"/>

@@ -43,6 +43,7 @@ std::string JScriptGrammar() {
 <program>
   <optionalloop><usesclause/></optionalloop>
   <statements/>
+  <eol err="err3"/>
 </program>
 <statements node="compoundstmt">
   <optionalloop><statement/></optionalloop>

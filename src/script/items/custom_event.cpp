@@ -55,8 +55,9 @@ void TfsEventList::RemoveHandler(const TfsProcVariable* handler) {
 }
 
 TfsEventList& fsEventList() {
-    static TfsEventList list;
-    return list;
+    // Never destroyed: procedures of scripts freed at shutdown still unregister from it.
+    static TfsEventList* list = new TfsEventList;
+    return *list;
 }
 
 }  // namespace lumaro

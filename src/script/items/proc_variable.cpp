@@ -1,5 +1,9 @@
 #include "script/items/proc_variable.h"
 
+#include <pthread.h>
+
+#include <algorithm>
+#include <cstdint>
 #include <typeinfo>
 
 #include "core/error.h"
@@ -40,11 +44,30 @@ bool holdsLevelValue(TfsCustomVariable* item) {
     return t == typeid(TfsVariable) || t == typeid(TfsStringVariable) || t == typeid(TfsParamItem);
 }
 
+// Lowest address the current thread's stack may grow to, plus a reserve for the work one
+// procedure level does beyond the check (expressions, host callbacks); 0 when unknown.
+uintptr_t stackLimit() {
+    static thread_local uintptr_t limit = [] {
+        pthread_attr_t attr;
+        if (pthread_getattr_np(pthread_self(), &attr) != 0) return uintptr_t{0};
+        void* low = nullptr;
+        size_t size = 0;
+        const bool ok = pthread_attr_getstack(&attr, &low, &size) == 0;
+        pthread_attr_destroy(&attr);
+        if (!ok || !low) return uintptr_t{0};
+        const size_t reserve = std::min<size_t>(size / 4, 1024 * 1024);
+        return reinterpret_cast<uintptr_t>(low) + reserve;
+    }();
+    return limit;
+}
+
 // Counts the nesting of procedure calls; too deep a nesting (endless recursion) raises a
-// run-time error instead of exhausting the machine stack.
+// run-time error instead of exhausting the machine stack: at most kMaxCallDepth levels, and
+// never closer to the end of the thread's stack than its reserve.
 struct DepthGuard {
     explicit DepthGuard(int& depth) : depth_(depth) {
-        if (++TfsScript::CallDepth() > kMaxCallDepth) {
+        const uintptr_t here = reinterpret_cast<uintptr_t>(__builtin_frame_address(0));
+        if (++TfsScript::CallDepth() > kMaxCallDepth || here < stackLimit()) {
             --TfsScript::CallDepth();
             throw Exception(kStackOverflow);
         }

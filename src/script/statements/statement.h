@@ -36,6 +36,12 @@ public:
     const std::string& SourcePos() const { return sourcePos_; }
 
 protected:
+    // A loop whose body holds no statement reports itself again on every pass, so that a
+    // host counting statements (OnRunLine) can stop an endless empty loop with Terminate.
+    void ReportEmptyPass() {
+        if (!items_.empty()) return;
+        if (TfsScript* owner = script_->RunLineOwner()) owner->OnRunLine(*owner, unitName_, sourcePos_);
+    }
     // Runs the statements of the block without reporting the block itself.
     void RunItems() {
         TfsRunFlags& f = script_->flags;

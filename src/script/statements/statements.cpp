@@ -5,6 +5,7 @@
 
 #include "core/variant_ops.h"
 #include "script/designator.h"
+#include "script/expression/expression.h"
 
 namespace lumaro {
 
@@ -45,14 +46,73 @@ inline bool passEnds(TfsRunFlags& f) {
 
 // ---- Assignments
 
+namespace {
+// Whether evaluating the item can change a script variable: it calls a script procedure or
+// passes a by-reference argument somewhere inside.
+bool mayChangeVariables(TfsCustomVariable* item) {
+    if (!item) return false;
+    if (auto* e = dynamic_cast<TfsExpression*>(item)) return mayChangeVariables(e->Root());
+    if (auto* n = dynamic_cast<TfsExpressionNode*>(item)) {
+        if (auto* d = dynamic_cast<TfsDesignatorNode*>(n)) return mayChangeVariables(d->Designator());
+        if (auto* set = dynamic_cast<TfsSetNode*>(n)) {
+            for (int i = 0; i < set->SetExpression()->EntryCount(); ++i)
+                if (mayChangeVariables(set->SetExpression()->Entry(i))) return true;
+            return false;
+        }
+        return mayChangeVariables(n->Left()) || mayChangeVariables(n->Right());
+    }
+    if (auto* d = dynamic_cast<TfsDesignator*>(item)) {
+        for (const TfsDesignatorItem& step : d->Steps()) {
+            if (step.kind == TfsStepKind::Proc) return true;
+            for (TfsCustomVariable* r : step.byRef)
+                if (r) return true;
+            for (const auto& a : step.args)
+                if (mayChangeVariables(a.get())) return true;
+        }
+    }
+    return false;
+}
+}  // namespace
+
 TfsAssignmentStmt::TfsAssignmentStmt(TfsScript* script, std::string unit, std::string pos, TfsItemPtr target,
                                      TfsItemPtr expr)
     : TfsStatement(script, std::move(unit), std::move(pos)),
       target_(std::move(target)),
       expr_(std::move(expr)),
-      slot_(fsDirectSlot(target_.get())) {}
+      slot_(fsDirectSlot(target_.get())) {
+    // Recognise s := s + x so that building a long text does not copy it on every step.
+    auto* e = dynamic_cast<TfsExpression*>(expr_.get());
+    TfsExpressionNode* root = e ? e->Root() : nullptr;
+    auto* own = dynamic_cast<TfsVariableDesignator*>(target_.get());
+    TfsCustomVariable* v = own ? own->Variable() : nullptr;
+    if (!v || v->IsReadOnly() || (typeid(*v) != typeid(TfsVariable) && typeid(*v) != typeid(TfsStringVariable)))
+        return;
+    textSlot_ = &v->StoredValue();
+    if (!root || (root->Op() != TfsNodeOp::Plus && root->Op() != TfsNodeOp::StrCat)) return;
+    auto* left = dynamic_cast<TfsDesignatorNode*>(root->Left());
+    auto* var = left ? dynamic_cast<TfsVariableDesignator*>(left->Designator()) : nullptr;
+    // The left side is read before the right side runs: appending in place is the same only
+    // when the right side cannot change the variable.
+    if (var && var->Variable() == v && root->Right() && !mayChangeVariables(root->Right())) {
+        append_ = root->Right();
+        appendAsText_ = root->Op() == TfsNodeOp::StrCat;
+    }
+}
 
 void TfsAssignmentStmt::Execute() {
+    if (append_ && textSlot_->isString()) {
+        const Variant tail = append_->GetValue();
+        if (tail.isString() || appendAsText_) {
+            // The variable owns its text; appending in place gives the same value as
+            // concatenating into a new text.
+            auto& text = const_cast<std::string&>(textSlot_->rawString());
+            if (tail.isString())
+                text += tail.rawString();
+            else
+                text += tail.toString();
+            return;
+        }
+    }
     if (slot_)
         *slot_ = expr_->GetValue();
     else
@@ -140,6 +200,7 @@ void TfsRepeatStmt::Execute() {
     TfsRunFlags& f = script_->flags;
     for (;;) {
         RunItems();
+        ReportEmptyPass();
         if (passEnds(f)) break;
         if (isTrue(condition_.get()) != inverse_) break;
     }
@@ -153,6 +214,7 @@ void TfsWhileStmt::Execute() {
     TfsRunFlags& f = script_->flags;
     while (isTrue(condition_.get())) {
         RunItems();
+        ReportEmptyPass();
         if (passEnds(f)) break;
     }
     f.breakSet = false;
@@ -178,6 +240,7 @@ void TfsForStmt::Execute() {
         else
             variable_->SetValue(Variant(static_cast<int>(i)));
         RunItems();
+        ReportEmptyPass();
         if (passEnds(f) || i == to) break;
     }
     f.breakSet = false;
@@ -200,6 +263,7 @@ void TfsVbForStmt::Execute() {
     while (negative ? VarCompare(counter, stop) >= 0 : VarCompare(counter, stop) <= 0) {
         variable_->SetValue(counter);
         RunItems();
+        ReportEmptyPass();
         if (passEnds(f)) break;
         counter = VarBinaryOp(VarOp::Add, counter, step);
     }
@@ -214,6 +278,7 @@ void TfsCppForStmt::Execute() {
     first_.Execute();
     while (!condition_ || isTrue(condition_.get())) {
         RunItems();
+        ReportEmptyPass();
         if (passEnds(f)) break;
         second_.Execute();
     }

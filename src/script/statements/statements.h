@@ -25,6 +25,12 @@ protected:
     TfsItemPtr target_;
     TfsItemPtr expr_;
     Variant* slot_;  // storage of a plain variable target, else nullptr
+
+private:
+    // s := s + x on a plain variable: x, appended in place while s holds a string.
+    TfsCustomVariable* append_ = nullptr;
+    Variant* textSlot_ = nullptr;
+    bool appendAsText_ = false;  // the BasicScript "&": x converted to text
 };
 
 // target := target op expression, with the Variant "+", "-", "*" or real "/".
