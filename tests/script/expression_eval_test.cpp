@@ -153,8 +153,10 @@ TEST(ExpressionEval, TypeCheckGivesPositionOfOffendingOperator) {
     for (const auto& c : cases) {
         Env env;
         std::string error;
-        ExpressionTokens(env.items).Build(c.text, &error);
+        auto e = ExpressionTokens(env.items).Build(c.text, &error);
         EXPECT_EQ(error, c.pos) << c.text;
+        // A tree that failed is never walked.
+        EXPECT_THROW(e->GetValue(), EVariantError) << c.text;
     }
     Env env;
     std::string error;

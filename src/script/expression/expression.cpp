@@ -133,7 +133,7 @@ void TfsExpression::CloseBracket() {
 }
 
 std::string TfsExpression::Finish() {
-    if (finished_) return hasBuildError_ ? buildError_ : std::string();
+    if (finished_) return finishResult_;
     finished_ = true;
     TfsExpressionNode* placeholder = root_;
     root_ = placeholder->left_;
@@ -142,12 +142,18 @@ std::string TfsExpression::Finish() {
     delete placeholder;
     current_ = root_;
     if (root_) root_->parent_ = nullptr;
-    if (hasBuildError_) return buildError_;
-    if (!root_) return {};
-    if (TfsExpressionNode* bad = Check(root_)) return bad->SourcePos();
-    SetTyp(root_->Typ());
-    SetTypeName(root_->TypeName());
-    return {};
+    if (hasBuildError_) {
+        finishResult_ = buildError_;
+    } else if (TfsExpressionNode* bad = root_ ? Check(root_) : nullptr) {
+        finishResult_ = bad->SourcePos();
+    } else {
+        checked_ = true;
+        if (root_) {
+            SetTyp(root_->Typ());
+            SetTypeName(root_->TypeName());
+        }
+    }
+    return finishResult_;
 }
 
 namespace {
@@ -227,11 +233,14 @@ TfsExpressionNode* TfsExpression::Check(TfsExpressionNode* node) {
     return nullptr;
 }
 
-Variant TfsExpression::GetValue() { return root_ && finished_ ? TfsEvaluator::Eval(root_) : Variant::null(); }
+Variant TfsExpression::GetValue() {
+    if (!checked_) throw EVariantError(kInvalidVariantOperation);
+    return root_ ? TfsEvaluator::Eval(root_) : Variant::null();
+}
 
 int32_t TfsExpression::IntValue() {
-    if (!root_ || !finished_) return Variant::null().toInt();
-    return TfsEvaluator::EvalInt(root_);
+    if (!checked_) throw EVariantError(kInvalidVariantOperation);
+    return root_ ? TfsEvaluator::EvalInt(root_) : Variant::null().toInt();
 }
 
 bool TfsExpression::BoolValue() { return GetValue().toBool(); }
@@ -245,7 +254,7 @@ void TfsExpression::SetValue(const Variant& value) {
 }
 
 const Variant* TfsExpression::ValueRef() {
-    if (!root_ || !finished_) return nullptr;
+    if (!root_ || !checked_) return nullptr;
     if (root_->op_ == TfsNodeOp::Constant) return &root_->StoredValue();
     if (TfsDesignatorNode* d = SingleDesignator()) return d->ref_;
     return nullptr;

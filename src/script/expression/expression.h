@@ -49,6 +49,8 @@ public:
     // position text of the first node whose operands do not fit ("Nezdružjivi tipi"), or "".
     std::string Finish();
 
+    // Evaluates the tree; a tree that is not finished or failed the check raises
+    // "Invalid variant operation"; an empty tree gives Null.
     Variant GetValue() override;
     // Only a tree that is a single designator can be written; it writes through the designator.
     void SetValue(const Variant& value) override;
@@ -89,7 +91,9 @@ private:
     std::string buildError_;  // position of the first element that could not be placed
     bool hasBuildError_ = false;
     std::string source_;
+    std::string finishResult_;
     bool finished_ = false;
+    bool checked_ = false;  // finished without an error: only such a tree is evaluated
 };
 
 }  // namespace lumaro

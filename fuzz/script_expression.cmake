@@ -1,0 +1,1 @@
+lumaro_fuzzer(script_expression DEPS script)
