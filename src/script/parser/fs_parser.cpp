@@ -46,7 +46,7 @@ void TfsParser::ResetDefaults() {
     commentLine2_.clear();
     SetBlockComment1("{,}");
     SetBlockComment2("(*,*)");
-    hexPrefix_ = U"$";
+    hexPrefix_.assign(1, U'$');
     quote_ = U'\'';
     skipEol_ = true;
     skipChar_ = 0;
@@ -238,8 +238,15 @@ bool TfsParser::ReadNumberSpan() {
     value_ = TokenText();
     if (hexPrefix_ != U"$" && !hexPrefix_.empty()) {
         const std::string prefix = fromU32(hexPrefix_);
-        for (size_t at = value_.find(prefix); at != std::string::npos; at = value_.find(prefix, at + 1))
-            value_.replace(at, prefix.size(), "$");
+        std::string normalised;
+        size_t from = 0;
+        for (size_t at = value_.find(prefix); at != std::string::npos; at = value_.find(prefix, from)) {
+            normalised.append(value_, from, at - from);
+            normalised += '$';
+            from = at + prefix.size();
+        }
+        normalised.append(value_, from, std::string::npos);
+        value_ = std::move(normalised);
     }
     return true;
 }

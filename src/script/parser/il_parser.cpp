@@ -4,6 +4,7 @@
 #include "script/parser/il_parser.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -240,7 +241,9 @@ void TfsILParser::ReplaceUnits(size_t from) {
         std::string text;
         if (std::find(used.begin(), used.end(), unit) == used.end()) {
             used.push_back(unit);
-            if (!onGetUnit_ || !onGetUnit_(unit, text)) {
+            std::error_code ec;
+            if ((!onGetUnit_ || !onGetUnit_(unit, text)) && std::filesystem::is_regular_file(unit, ec)) {
+                // Only ordinary files: a device or a pipe named as a unit must not block the parse.
                 std::ifstream in(unit, std::ios::binary);
                 std::ostringstream buf;
                 if (in) buf << in.rdbuf();

@@ -1,0 +1,1 @@
+lumaro_fuzzer(script_il DEPS script)

@@ -1,0 +1,52 @@
+// Parses arbitrary text as a script: the first byte picks the language, the rest is the
+// source. Units named by the text are supplied from the text itself (a unit's source is its
+// name), so unit handling is exercised without touching files. Parsing must end with success
+// or an error with a position, and a successful result must read back as XML.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "script/parser/il_parser.h"
+
+using namespace lumaro;
+
+namespace {
+
+#define CHECK(condition)                                                                  \
+    do {                                                                                  \
+        if (!(condition)) {                                                               \
+            std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #condition); \
+            std::abort();                                                                 \
+        }                                                                                 \
+    } while (0)
+
+const char* const kLanguages[] = {"PascalScript", "C++Script", "BasicScript", "JScript"};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const std::string language = kLanguages[data[0] % 4];
+    const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
+    TfsILParser parser;
+    parser.SelectLanguage(language);
+    parser.SetOnGetUnit([](const std::string& unit, std::string& unitText) {
+        unitText = unit;
+        return true;
+    });
+    TfsXMLDocument il;
+    ILError err;
+    if (parser.MakeIL(text, il, err)) {
+        CHECK(err.message.empty());
+        CHECK(il.Root()->Name() == "program");
+        TfsXMLDocument back;
+        back.LoadFromString(il.SaveToString());
+        CHECK(back.SaveToString() == il.SaveToString());
+    } else {
+        CHECK(!err.message.empty());
+        CHECK(err.line >= 1 && err.col >= 1);
+        CHECK(il.Root()->Count() == 0);
+    }
+    return 0;
+}
