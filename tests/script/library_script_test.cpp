@@ -123,3 +123,16 @@ TEST(LibraryScripts, EventAdaptersPassArgumentsAndWriteBack) {
     EXPECT_EQ(h, 1);
     EXPECT_FALSE(resize);
 }
+
+TEST(LibraryScripts, ClassesWithoutADisplayCompileAndRefuseAtRunTime) {
+    EXPECT_EQ(run("var f: TForm; c: TCanvas; r: Integer;\n"
+                  "begin\n"
+                  "  if False then begin f.ShowModal; c.TextOut(0, 0, 'x') end;\n"
+                  "  ShowMessage(IntToStr(mrOk + clRed + VK_RETURN) + ' ' + Application.ClassName);\n"
+                  "  Application.ProcessMessages;\n"
+                  "  r := MessageDlg('Q', mtConfirmation, [mbYes, mbNo], 0);\n"
+                  "end."),
+              "269 TApplication\nerror: MessageDlg is not available without a display");
+    EXPECT_EQ(run("var s: TStringList; begin s := TStringList.Create; TCanvas(s).TextOut(1, 2, 'x') end."),
+              "error: TCanvas.TextOut is not available without a display");
+}

@@ -112,30 +112,30 @@ void addMember(TfsClassVariable& cls, const std::string& className, const std::s
 
 }  // namespace
 
-void registerClasses(TfsScript& script, std::span<const ClassSpec> classes, const ClassLibrary& library) {
+void registerClasses(TfsScript& script, std::span<const ClassRow> classes, const ClassLibrary& library) {
     auto handlers = std::make_shared<HandlerMap>();
     for (auto part : library.handlers)
         for (const MemberHandlerRow& row : part) (*handlers)[row.key] = row.handler;
     auto unavailable = std::make_shared<const UnavailableMember>(library.unavailable ? library.unavailable : raiseNoDisplay);
-    for (const ClassSpec& spec : classes) {
-        TfsIsInstance isInstance = spec.isInstance ? spec.isInstance : [](const Object*) { return false; };
-        TfsClassVariable* cls = script.AddClass(spec.name, spec.ancestor, std::move(isInstance));
-        if (!cls) cls = script.FindClass(spec.name);
-        if (!cls) throw Exception("Class " + spec.name + " cannot be registered: the name is taken");
-        Binding b{handlers, unavailable, std::make_shared<const std::string>(spec.name), upperCase(spec.name), {}};
-        for (const std::string& member : spec.members) addMember(*cls, spec.name, member, b);
+    for (const ClassRow& row : classes) {
+        TfsIsInstance isInstance = row.isInstance ? row.isInstance : [](const Object*) { return false; };
+        TfsClassVariable* cls = script.AddClass(row.name, row.ancestor, std::move(isInstance));
+        if (!cls) cls = script.FindClass(row.name);
+        if (!cls) throw Exception("Class " + row.name + " cannot be registered: the name is taken");
+        Binding b{handlers, unavailable, std::make_shared<const std::string>(row.name), upperCase(row.name), {}};
+        for (const std::string& member : row.members) addMember(*cls, row.name, member, b);
     }
 }
 
-void registerEnums(TfsScript& script, std::span<const EnumSpec> enums) {
-    for (const EnumSpec& e : enums) {
+void registerEnums(TfsScript& script, std::span<const EnumRow> enums) {
+    for (const EnumRow& e : enums) {
         if (e.isSet) script.AddEnumSet(e.typeName, e.members);
         else script.AddEnum(e.typeName, e.members);
     }
 }
 
-void registerConsts(TfsScript& script, std::span<const ConstSpec> consts) {
-    for (const ConstSpec& c : consts) script.AddConst(c.name, c.typeName, c.value);
+void registerConsts(TfsScript& script, std::span<const ConstRow> consts) {
+    for (const ConstRow& c : consts) script.AddConst(c.name, c.typeName, c.value);
 }
 
 std::string calledClassName(const MemberCall& call) {

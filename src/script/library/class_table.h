@@ -26,7 +26,7 @@
 
 namespace lumaro {
 
-struct ClassSpec {
+struct ClassRow {
     std::string name;
     std::string ancestor;
     TfsIsInstance isInstance;  // empty: no host object is an instance (classes without a host)
@@ -66,20 +66,20 @@ struct ClassLibrary {
 // Registers the classes in order (ancestors first). A class that the script chain holds
 // already (such as "TObject") receives the members. Raises Exception for a malformed member
 // declaration or an unknown event adapter, which are faults of the table.
-void registerClasses(TfsScript& script, std::span<const ClassSpec> classes, const ClassLibrary& library);
+void registerClasses(TfsScript& script, std::span<const ClassRow> classes, const ClassLibrary& library);
 
-struct EnumSpec {
+struct EnumRow {
     const char* typeName;
     const char* members;  // "dupIgnore, dupAccept, dupError"
     bool isSet;
 };
-struct ConstSpec {
+struct ConstRow {
     const char* name;
     const char* typeName;
     Variant value;
 };
-void registerEnums(TfsScript& script, std::span<const EnumSpec> enums);
-void registerConsts(TfsScript& script, std::span<const ConstSpec> consts);
+void registerEnums(TfsScript& script, std::span<const EnumRow> enums);
+void registerConsts(TfsScript& script, std::span<const ConstRow> consts);
 
 // The error most stub libraries raise: "<Class.Member> is not available without a display".
 void raiseNoDisplay(const std::string& member);

@@ -10,7 +10,7 @@ namespace lumaro {
 
 namespace {
 
-std::vector<ClassSpec> dialogClasses() {
+std::vector<ClassRow> dialogClasses() {
     return {
         {"TCommonDialog", "TComponent", {}, {"function Execute: Boolean"}},
         {"TOpenDialog", "TCommonDialog", {}, {}},
@@ -22,7 +22,7 @@ std::vector<ClassSpec> dialogClasses() {
     };
 }
 
-const EnumSpec kEnums[] = {
+const EnumRow kEnums[] = {
     {"TOpenOptions",
      "ofReadOnly, ofOverwritePrompt, ofHideReadOnly, ofNoChangeDir, ofShowHelp, ofNoValidate, "
      "ofAllowMultiSelect, ofExtensionDifferent, ofPathMustExist, ofFileMustExist, ofCreatePrompt, "
@@ -55,7 +55,7 @@ const char* const kFunctions[] = {
 
 void registerDialogClasses(TfsScript& script) {
     registerEnums(script, kEnums);
-    const std::vector<ClassSpec> classes = dialogClasses();
+    const std::vector<ClassRow> classes = dialogClasses();
     registerClasses(script, classes, {{}, raiseNoDisplay});
     for (const char* declaration : kFunctions) {
         const std::string name(declaredName(declaration));

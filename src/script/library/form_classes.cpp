@@ -23,7 +23,7 @@ ScriptApplication& application() {
     return app;
 }
 
-std::vector<ClassSpec> formClasses() {
+std::vector<ClassRow> formClasses() {
     const std::string notify = ": TfsNotifyEvent";
     return {
         {"TControl", "TComponent", {},
@@ -75,7 +75,7 @@ const MemberHandlerRow kApplicationMembers[] = {
      }},
 };
 
-const EnumSpec kEnums[] = {
+const EnumRow kEnums[] = {
     {"TFormBorderStyle", "bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin", false},
     {"TShiftState", "ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble", true},
     {"TAlignment", "taLeftJustify, taRightJustify, taCenter", false},
@@ -99,7 +99,7 @@ const EnumSpec kEnums[] = {
     {"TCloseAction", "caNone, caHide, caFree, caMinimize", false},
 };
 
-const ConstSpec kConsts[] = {
+const ConstRow kConsts[] = {
     {"mrNone", "Integer", 0},        {"mrOk", "Integer", 1},          {"mrCancel", "Integer", 2},
     {"mrAbort", "Integer", 3},       {"mrRetry", "Integer", 4},       {"mrIgnore", "Integer", 5},
     {"mrYes", "Integer", 6},         {"mrNo", "Integer", 7},          {"mrAll", "Integer", 8},
@@ -140,7 +140,7 @@ void registerFormClasses(TfsScript& script) {
     registerConsts(script, kConsts);
     registerNumberedKeys(script);
     registerEnums(script, kEnums);
-    const std::vector<ClassSpec> classes = formClasses();
+    const std::vector<ClassRow> classes = formClasses();
     registerClasses(script, classes, {{kApplicationMembers}, raiseNoDisplay});
     script.AddObject("Application", &application());
 }

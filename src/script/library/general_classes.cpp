@@ -13,7 +13,7 @@ namespace lumaro {
 
 namespace {
 
-std::vector<ClassSpec> generalClasses() {
+std::vector<ClassRow> generalClasses() {
     return {
         {"TObject", "", [](const Object* o) { return o != nullptr; },
          {"constructor Create", "procedure Free", "function ClassName: String"}},
@@ -61,12 +61,12 @@ std::vector<ClassSpec> generalClasses() {
     };
 }
 
-const EnumSpec kEnums[] = {
+const EnumRow kEnums[] = {
     {"TDuplicates", "dupIgnore, dupAccept, dupError", false},
     {"TPrinterOrientation", "poPortrait, poLandscape", false},
 };
 
-const ConstSpec kConsts[] = {
+const ConstRow kConsts[] = {
     {"fmCreate", "Integer", 0xFFFF},        {"fmOpenRead", "Integer", 0},
     {"fmOpenWrite", "Integer", 1},          {"fmOpenReadWrite", "Integer", 2},
     {"fmShareExclusive", "Integer", 0x10},  {"fmShareDenyWrite", "Integer", 0x20},
@@ -82,7 +82,7 @@ void missingHandler(const std::string& member) { throw Exception(member + " has 
 void registerGeneralClasses(TfsScript& script) {
     registerConsts(script, kConsts);
     registerEnums(script, kEnums);
-    const std::vector<ClassSpec> classes = generalClasses();
+    const std::vector<ClassRow> classes = generalClasses();
     registerClasses(script, classes,
                     {{objectMembers(), stringListMembers(), streamMembers(), xmlMembers()}, missingHandler});
 }

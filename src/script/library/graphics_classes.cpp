@@ -9,7 +9,7 @@ namespace lumaro {
 
 namespace {
 
-std::vector<ClassSpec> graphicsClasses() {
+std::vector<ClassRow> graphicsClasses() {
     const std::string loadSave[] = {"procedure LoadFromFile(const Filename: string)",
                                     "procedure SaveToFile(const Filename: string)"};
     return {
@@ -34,7 +34,7 @@ std::vector<ClassSpec> graphicsClasses() {
     };
 }
 
-const EnumSpec kEnums[] = {
+const EnumRow kEnums[] = {
     {"TFontStyles", "fsBold, fsItalic, fsUnderline, fsStrikeOut", true},
     {"TFontPitch", "fpDefault, fpVariable, fpFixed", false},
     {"TPenStyle", "psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame", false},
@@ -47,7 +47,7 @@ const EnumSpec kEnums[] = {
 };
 
 // The basic colours as platform colour values (blue in the high byte), with clNone and clDefault.
-const ConstSpec kColors[] = {
+const ConstRow kColors[] = {
     {"clBlack", "TColor", 0x000000},   {"clMaroon", "TColor", 0x000080},  {"clGreen", "TColor", 0x008000},
     {"clOlive", "TColor", 0x008080},   {"clNavy", "TColor", 0x800000},    {"clPurple", "TColor", 0x800080},
     {"clTeal", "TColor", 0x808000},    {"clGray", "TColor", 0x808080},    {"clSilver", "TColor", 0xC0C0C0},
@@ -61,7 +61,7 @@ const ConstSpec kColors[] = {
 void registerGraphicsClasses(TfsScript& script) {
     registerConsts(script, kColors);
     registerEnums(script, kEnums);
-    const std::vector<ClassSpec> classes = graphicsClasses();
+    const std::vector<ClassRow> classes = graphicsClasses();
     registerClasses(script, classes, {{}, raiseNoDisplay});
 }
 

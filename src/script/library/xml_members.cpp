@@ -1,6 +1,7 @@
 // Members of the script engine's XML tree, TfsXMLItem and TfsXMLDocument.
 #include "script/library/general_members.h"
 #include "script/library/library_function.h"
+#include "script/library/persistent.h"
 #include "script/xml/fs_xml.h"
 
 namespace lumaro {
@@ -14,7 +15,7 @@ Variant ref(Object* o) { return Variant(o); }
 Variant itemAt(MemberCall& c) {
     TfsXMLItem& x = item(c, "Items");
     const int i = arg(c.params, 0).toInt();
-    if (i < 0 || i >= x.Count()) throw Exception("TfsXMLItem.Items: index " + std::to_string(i) + " is out of bounds");
+    if (i < 0 || i >= x.Count()) throw EListError(listIndexError(i));
     return ref(x.Items(i));
 }
 
