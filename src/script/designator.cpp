@@ -55,6 +55,34 @@ void fsStringSet(std::string& text, int index, const std::string& character) {
 
 // ---- Designator
 
+namespace {
+// Argument lists of calls, reused so that a call does not allocate one each time. Calls nest
+// (an argument may call again), so each call takes its own list from the pool.
+class ArgList {
+public:
+    ArgList() {
+        auto& p = pool();
+        if (!p.empty()) {
+            args_ = std::move(p.back());
+            p.pop_back();
+        }
+    }
+    ~ArgList() {
+        args_.clear();
+        auto& p = pool();
+        if (p.size() < 64) p.push_back(std::move(args_));
+    }
+    std::vector<Variant>& get() { return args_; }
+
+private:
+    static std::vector<std::vector<Variant>>& pool() {
+        static thread_local std::vector<std::vector<Variant>> p;
+        return p;
+    }
+    std::vector<Variant> args_;
+};
+}  // namespace
+
 TfsDesignator::TfsDesignator(TfsScript* script) : TfsCustomVariable("", fvtVariant, ""), script_(script) {}
 
 TfsDesignator::~TfsDesignator() = default;
@@ -99,7 +127,8 @@ Variant TfsDesignator::readStep(TfsDesignatorItem& step, const Variant& prev) {
         case TfsStepKind::Cast:
             return step.args[0]->GetValue();
         case TfsStepKind::Proc: {
-            std::vector<Variant> args;
+            ArgList list;
+            std::vector<Variant>& args = list.get();
             evalArgs(step, args);
             Variant result = static_cast<TfsProcVariable*>(step.ref)->Call(args);
             writeBack(step, args);
@@ -109,7 +138,8 @@ Variant TfsDesignator::readStep(TfsDesignatorItem& step, const Variant& prev) {
         case TfsStepKind::LateMember: {
             TfsCustomHelper* helper = step.kind == TfsStepKind::Member ? static_cast<TfsCustomHelper*>(step.ref)
                                                                      : lateMember(step, prev);
-            std::vector<Variant> args;
+            ArgList list;
+            std::vector<Variant>& args = list.get();
             evalArgs(step, args);
             Object* instance = prev.isObject() ? prev.rawObject() : nullptr;
             Variant result = helper->Read(instance, args);

@@ -82,6 +82,16 @@ struct DepthGuard {
 
 }  // namespace
 
+const std::vector<TfsCustomVariable*>& TfsProcVariable::levelItems() {
+    if (levelItemsOf_ != prog_->Count()) {
+        levelItems_.clear();
+        for (int i = 0; i < prog_->Count(); ++i)
+            if (holdsLevelValue(prog_->Items(i))) levelItems_.push_back(prog_->Items(i));
+        levelItemsOf_ = prog_->Count();
+    }
+    return levelItems_;
+}
+
 Variant TfsProcVariable::Call(std::vector<Variant>& args) {
     TfsScript& prog = *prog_;
     const bool recursive = depth_ > 0;
@@ -92,24 +102,17 @@ Variant TfsProcVariable::Call(std::vector<Variant>& args) {
     // error leaves the call.
     struct Restore {
         TfsProcVariable& proc;
-        TfsScript& prog;
         size_t from;
         bool active;
         ~Restore() {
             if (!active) return;
             size_t k = from;
-            for (int i = 0; i < prog.Count(); ++i) {
-                TfsCustomVariable* item = prog.Items(i);
-                if (holdsLevelValue(item)) item->StoredValue() = std::move(proc.saved_[k++]);
-            }
+            for (TfsCustomVariable* item : proc.levelItems_) item->StoredValue() = std::move(proc.saved_[k++]);
             proc.saved_.resize(from);
         }
-    } restore{*this, prog, savedFrom, recursive};
+    } restore{*this, savedFrom, recursive};
     if (recursive)
-        for (int i = 0; i < prog.Count(); ++i) {
-            TfsCustomVariable* item = prog.Items(i);
-            if (holdsLevelValue(item)) saved_.push_back(item->StoredValue());
-        }
+        for (TfsCustomVariable* item : levelItems()) saved_.push_back(item->StoredValue());
 
     const size_t n = std::min(args.size(), paramVars_.size());
     for (size_t i = 0; i < n; ++i)

@@ -40,6 +40,10 @@ private:
     std::vector<TfsCustomVariable*> paramVars_;
     TfsCustomVariable* result_ = nullptr;
     std::vector<Variant> saved_;  // values of outer levels during recursion
+    // The items of the procedure's script that hold values of one call level.
+    std::vector<TfsCustomVariable*> levelItems_;
+    int levelItemsOf_ = -1;  // item count of the script when levelItems_ was taken
+    const std::vector<TfsCustomVariable*>& levelItems();
     int depth_ = 0;
     bool isFunc_;
 };
