@@ -75,12 +75,11 @@ public:
     std::vector<Variant>& get() { return args_; }
 
 private:
-    static std::vector<std::vector<Variant>>& pool() {
-        static thread_local std::vector<std::vector<Variant>> p;
-        return p;
-    }
+    static std::vector<std::vector<Variant>>& pool() { return tPool; }
+    static thread_local std::vector<std::vector<Variant>> tPool;
     std::vector<Variant> args_;
 };
+thread_local std::vector<std::vector<Variant>> ArgList::tPool;
 }  // namespace
 
 TfsDesignator::TfsDesignator(TfsScript* script) : TfsCustomVariable("", fvtVariant, ""), script_(script) {}

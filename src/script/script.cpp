@@ -276,11 +276,6 @@ std::string TfsScript::ExecutableLines(const std::string& unitName) const {
 
 // ---- Running
 
-int& TfsScript::CallDepth() {
-    static thread_local int depth = 0;
-    return depth;
-}
-
 void TfsScript::ClearTerminated() {
     flags.terminated = false;
     for (TfsProcVariable* p : procs_) p->Prog()->ClearTerminated();

@@ -184,8 +184,8 @@ public:
     }
     // Clears terminated in this script and the scripts of all its procedures.
     void ClearTerminated();
-    // Procedure nesting of calls now running in this process (see kMaxCallDepth).
-    static int& CallDepth();
+    // Procedure nesting of calls now running on this thread (see kMaxCallDepth).
+    static int& CallDepth() { return callDepth_; }
 
 private:
     struct Entry {
@@ -210,6 +210,7 @@ private:
     TfsScript* localScope_ = nullptr;
     std::string errorMsg_, errorPos_, errorUnit_;
     bool extendedCharset_ = false;
+    static inline thread_local int callDepth_ = 0;
 };
 
 // Deepest nesting of script procedure calls; one more raises a run-time error.

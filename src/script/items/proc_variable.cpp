@@ -46,8 +46,7 @@ bool holdsLevelValue(TfsCustomVariable* item) {
 
 // Lowest address the current thread's stack may grow to, plus a reserve for the work one
 // procedure level does beyond the check (expressions, host callbacks); 0 when unknown.
-uintptr_t stackLimit() {
-    static thread_local uintptr_t limit = [] {
+uintptr_t computeStackLimit() {
         pthread_attr_t attr;
         if (pthread_getattr_np(pthread_self(), &attr) != 0) return uintptr_t{0};
         void* low = nullptr;
@@ -57,8 +56,17 @@ uintptr_t stackLimit() {
         if (!ok || !low) return uintptr_t{0};
         const size_t reserve = std::min<size_t>(size / 4, 1024 * 1024);
         return reinterpret_cast<uintptr_t>(low) + reserve;
-    }();
-    return limit;
+}
+
+thread_local uintptr_t tStackLimit = 0;
+thread_local bool tStackLimitKnown = false;
+
+inline uintptr_t stackLimit() {
+    if (!tStackLimitKnown) {
+        tStackLimit = computeStackLimit();
+        tStackLimitKnown = true;
+    }
+    return tStackLimit;
 }
 
 // Counts the nesting of procedure calls; too deep a nesting (endless recursion) raises a
