@@ -117,6 +117,27 @@ TfsCustomHelper* TfsDesignator::lateMember(TfsDesignatorItem& step, const Varian
     return step.lateHelper;
 }
 
+// A member found when the program runs gets the argument checks of the builder then: the
+// count, and the defaults of parameters left out.
+void TfsDesignator::completeArgs(TfsCustomVariable* member, std::vector<Variant>& args) {
+    if (static_cast<int>(args.size()) > member->Count()) throw Exception(kTooManyParameters);
+    for (int i = static_cast<int>(args.size()); i < member->Count(); ++i) {
+        if (!member->Params(i)->IsOptional()) throw Exception(kNotEnoughParameters);
+        args.push_back(member->Params(i)->DefValue());
+    }
+}
+
+TfsCustomHelper* TfsDesignator::defaultProperty(const Variant& object) {
+    TfsClassVariable* cls = script_->FindClassOf(object.rawObject());
+    TfsCustomHelper* property = cls ? cls->DefaultProperty() : nullptr;
+    if (!property) {
+        std::string m = kClassHasNoDefaultProperty;
+        m.replace(m.find("%s"), 2, cls ? cls->Name() : std::string("TObject"));
+        throw Exception(m);
+    }
+    return property;
+}
+
 Variant TfsDesignator::readStep(TfsDesignatorItem& step, const Variant& prev) {
     switch (step.kind) {
         case TfsStepKind::Variable:
@@ -140,6 +161,7 @@ Variant TfsDesignator::readStep(TfsDesignatorItem& step, const Variant& prev) {
             ArgList list;
             std::vector<Variant>& args = list.get();
             evalArgs(step, args);
+            if (step.kind == TfsStepKind::LateMember) completeArgs(helper, args);
             Object* instance = prev.isObject() ? prev.rawObject() : nullptr;
             Variant result = helper->Read(instance, args);
             writeBack(step, args);
@@ -150,15 +172,41 @@ Variant TfsDesignator::readStep(TfsDesignatorItem& step, const Variant& prev) {
             std::vector<Variant> args;
             evalArgs(step, args);
             if (prev.isString()) return Variant(fsStringGet(prev.rawString(), args.empty() ? 0 : args[0].toInt()));
+            if (prev.isObject()) {
+                TfsCustomHelper* property = defaultProperty(prev);
+                completeArgs(property, args);
+                return property->Read(prev.rawObject(), args);
+            }
             return fsArrayGet(prev, args);
         }
     }
     return Variant::null();
 }
 
+TfsMethodHelper* TfsDesignator::lateIndexed(size_t index, const Variant& prev) {
+    if (steps_[index].kind != TfsStepKind::LateMember || index + 1 >= steps_.size() ||
+        steps_[index + 1].kind != TfsStepKind::Index)
+        return nullptr;
+    auto* m = dynamic_cast<TfsMethodHelper*>(lateMember(steps_[index], prev));
+    return m && m->IsIndexProperty() ? m : nullptr;
+}
+
 Variant TfsDesignator::readSteps(size_t count) {
     Variant value;
-    for (size_t i = 0; i < count; ++i) value = readStep(steps_[i], value);
+    for (size_t i = 0; i < count; ++i) {
+        // obj.Items[i] on an object known only at run time: the index belongs to the property.
+        if (i + 1 < count)
+            if (TfsMethodHelper* m = lateIndexed(i, value)) {
+                std::vector<Variant> args;
+                evalArgs(steps_[i + 1], args);
+                completeArgs(m, args);
+                Object* instance = value.isObject() ? value.rawObject() : nullptr;
+                value = m->Read(instance, args);
+                ++i;
+                continue;
+            }
+        value = readStep(steps_[i], value);
+    }
     return value;
 }
 
@@ -194,6 +242,7 @@ void TfsDesignator::writeStep(size_t index, const Variant& value) {
             }
             std::vector<Variant> args;
             evalArgs(step, args);
+            if (step.kind == TfsStepKind::LateMember) completeArgs(helper, args);
             helper->Write(instance, args, value);
             return;
         }
@@ -201,6 +250,25 @@ void TfsDesignator::writeStep(size_t index, const Variant& value) {
         case TfsStepKind::CharIndex: {
             std::vector<Variant> args;
             evalArgs(step, args);
+            if (step.kind == TfsStepKind::Index && index > 0) {
+                const Variant owner = readSteps(index - 1);
+                if (TfsMethodHelper* m = lateIndexed(index - 1, owner)) {
+                    completeArgs(m, args);
+                    m->Write(owner.isObject() ? owner.rawObject() : nullptr, args, value);
+                    return;
+                }
+            }
+            if (step.kind == TfsStepKind::Index && index > 0) {
+                // An object indexed directly (known only when the program runs): its class's
+                // default property.
+                const Variant prev = readSteps(index);
+                if (prev.isObject()) {
+                    TfsCustomHelper* property = defaultProperty(prev);
+                    completeArgs(property, args);
+                    property->Write(prev.rawObject(), args, value);
+                    return;
+                }
+            }
             auto assign = [&](Variant& target) {
                 if (target.isString()) {
                     std::string text = target.rawString();

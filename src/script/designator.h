@@ -13,6 +13,7 @@
 namespace lumaro {
 
 class TfsCustomHelper;
+class TfsMethodHelper;
 class TfsProcVariable;
 
 enum class TfsStepKind : uint8_t {
@@ -67,6 +68,10 @@ protected:
     void evalArgs(TfsDesignatorItem& step, std::vector<Variant>& out);
     void writeBack(TfsDesignatorItem& step, const std::vector<Variant>& args);
     TfsCustomHelper* lateMember(TfsDesignatorItem& step, const Variant& prev);
+    TfsCustomHelper* defaultProperty(const Variant& object);
+    static void completeArgs(TfsCustomVariable* member, std::vector<Variant>& args);
+    // The indexed property a late member step names when the index step follows it.
+    TfsMethodHelper* lateIndexed(size_t index, const Variant& prev);
 
     TfsScript* script_;
     std::vector<TfsDesignatorItem> steps_;

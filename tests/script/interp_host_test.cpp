@@ -69,6 +69,18 @@ TEST_F(HostTest, PropertiesMethodsAndIndexedProperties) {
     EXPECT_EQ(counter.items[1], "x");
 }
 
+// Members of an object held by a Variant are found when the program runs.
+TEST_F(HostTest, LateBoundMembersOfVariantValues) {
+    TestScript js("JScript");
+    js.script().SetParent(&t.script());  // the host class and the object
+    const ScriptRun r = js.run(
+        "var c = Counter; c.Value = 5; c.Items[0] = \"q\"; c[1] = c[1] + \"!\";"
+        " ShowMessage(c[0] + c.Items[1]); ShowMessage(c.Add(1)); ShowMessage(c.Nothing);");
+    ASSERT_TRUE(r.compiled) << r.error;
+    EXPECT_EQ(r.output, "qb!\n16\n");
+    EXPECT_EQ(r.error, "Nenaveden identifikator: 'Nothing'");
+}
+
 TEST_F(HostTest, MemberErrorsWhenBuilt) {
     const struct {
         const char* program;
