@@ -1,7 +1,8 @@
-// Parses arbitrary text as a script: the first byte picks the language, the rest is the
-// source. Units named by the text are supplied from the text itself (a unit's source is its
-// name), so unit handling is exercised without touching files. Parsing must end with success
-// or an error with a position, and a successful result must read back as XML.
+// Parses arbitrary text as a script: the first byte picks the language (unless
+// SCRIPT_IL_LANGUAGE pins it), the rest is the source. Units named by the text are supplied
+// from the text itself (a unit's source is its name), so unit handling is exercised without
+// touching files. Parsing must end with success or an error with a position, and a
+// successful result must read back as XML.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +28,9 @@ const char* const kLanguages[] = {"PascalScript", "C++Script", "BasicScript", "J
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    const std::string language = kLanguages[data[0] % 4];
+    // SCRIPT_IL_LANGUAGE=0..3 pins the language, for runs that fuzz one language at a time.
+    static const char* pinned = std::getenv("SCRIPT_IL_LANGUAGE");
+    const std::string language = kLanguages[(pinned ? std::atoi(pinned) : data[0]) % 4];
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     TfsILParser parser;
     parser.SelectLanguage(language);

@@ -178,9 +178,13 @@ TEST(ILParser, DeepNestingEndsWithAnErrorInsteadOfOverflowingTheStack) {
               std::string::npos);
     EXPECT_EQ(parse("PascalScript", "begin " + nested(200, "begin ", "", " end") + " end.").rfind("error", 0),
               std::string::npos);
-    EXPECT_EQ(parse("PascalScript", "begin x := " + nested(100000, "(", "1", ")") + " end."),
-              "error 1:510 Pregloboko gnezdenje");
-    EXPECT_EQ(parse("C++Script", nested(100000, "{", "", "}")), "error 1:1001 Pregloboko gnezdenje");
+    // Where the limit is reached depends on the frame sizes of the build; the message does not.
+    for (const std::string& deep : {parse("PascalScript", "begin x := " + nested(100000, "(", "1", ")") + " end."),
+                                    parse("PascalScript", "begin\n" + nested(100000, "begin ", "", " end") + " end."),
+                                    parse("C++Script", nested(100000, "{", "", "}"))}) {
+        EXPECT_EQ(deep.rfind("error ", 0), 0u) << deep.substr(0, 100);
+        EXPECT_NE(deep.find(" Pregloboko gnezdenje"), std::string::npos) << deep.substr(0, 100);
+    }
 }
 
 }  // namespace

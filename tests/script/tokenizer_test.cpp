@@ -66,6 +66,8 @@ TEST(Tokenizer, ReadsTokensAsEachLanguageWritesThem) {
         {"PascalScript", "'>'\">\">", Read::AngleText, "'>'\">\"", 7},
         {"PascalScript", "ab\ncd>", Read::AngleText, "", 1},
         {"PascalScript", "abc", Read::AngleText, "abc", 4},
+        {"PascalScript", "\xEF\xBB\xBF" "begin", Read::Word, "begin", 6},
+        {"PascalScript", "'\xE8'", Read::String, "'č'", 4},  // not UTF-8: read as Windows-1250
     };
     for (const auto& c : cases) {
         TfsParser p;

@@ -55,6 +55,8 @@ void TfsParser::ResetDefaults() {
 
 void TfsParser::SetText(std::string_view text) {
     text_ = decode(text);
+    // A byte order mark is no character of the script (editors do not show it).
+    if (!text_.empty() && text_[0] == 0xFEFF) text_.erase(0, 1);
     size_ = static_cast<int>(text_.size());
     text_.push_back(0);
     position_ = tokenStart_ = 1;
@@ -109,8 +111,12 @@ void TfsParser::SetSkipChar(std::string_view ch) {
 }
 
 bool TfsParser::StartsWith(int position, const std::u32string& marker) const {
+    // Markers are one or two characters: compare directly, first character first.
     if (marker.empty() || position < 1 || position - 1 + static_cast<int>(marker.size()) > size_) return false;
-    return std::equal(marker.begin(), marker.end(), text_.begin() + (position - 1));
+    const char32_t* at = text_.data() + (position - 1);
+    for (size_t i = 0; i < marker.size(); ++i)
+        if (at[i] != marker[i]) return false;
+    return true;
 }
 
 void TfsParser::SkipBlanks() {

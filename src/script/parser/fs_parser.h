@@ -23,7 +23,7 @@ public:
 
     // Clears the keywords and restores every setting to its default.
     void ResetDefaults();
-    // Stores the text and starts at position 1.
+    // Stores the text (without a leading byte order mark) and starts at position 1.
     void SetText(std::string_view text);
     void SetPosition(int position);
     int Position() const { return position_; }

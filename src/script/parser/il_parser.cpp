@@ -62,39 +62,22 @@ bool TfsILParser::WalkChildren(int element) {
     return true;
 }
 
+// The walk recurses once per grammar element, so Walk keeps its own frame small: everything
+// that needs temporaries lives in the out-of-line helpers below.
 bool TfsILParser::Walk(int index) {
     const GrammarElement& e = grammar_->elements[static_cast<size_t>(index)];
     const int entry = parser_.Position();
     const size_t entryOut = out_.size();
     const bool wraps = e.node >= 0 && e.kind != GrammarKind::Switch && e.kind != GrammarKind::OptionalSwitch;
-    if (wraps) {
-        Line open;
-        open.name = e.node;
-        out_.push_back(std::move(open));
-    }
-    const size_t bodyOut = out_.size();
+    if (wraps) PushLine(Line::Open, e.node, 0);
     bool ok = false;
-    auto token = [&](bool read, bool converted) {
-        if (!read || (!e.text.empty() && !(converted ? lowerCase(parser_.Value()) == e.text : parser_.TokenEquals(e.text))))
-            return false;
-        if (e.add >= 0) {
-            Line add;
-            add.type = Line::Empty;
-            add.name = e.add;
-            add.pos = parser_.Position();
-            add.text = e.hasAddText ? e.addText : converted ? parser_.Value() : parser_.TokenText();
-            out_.push_back(std::move(add));
-        }
-        return WalkChildren(index);
-    };
     switch (e.kind) {
     case GrammarKind::Rule:
     case GrammarKind::Sequence:
         ok = WalkChildren(index);
         break;
     case GrammarKind::Reference:
-        if (e.target < 0) throw Exception(kBadLanguageDefinition);
-        if (++depth_ > kMaxNesting) throw NestingTooDeep{entry};
+        EnterRule(e, entry);
         ok = Walk(e.target) && WalkChildren(index);
         --depth_;
         break;
@@ -112,115 +95,142 @@ bool TfsILParser::Walk(int index) {
         for (int child : e.children)
             if (!Walk(child)) {
                 parser_.SetPosition(entry);
-                out_.resize(bodyOut);
+                out_.resize(entryOut + (wraps ? 1 : 0));
                 break;
             }
         break;
     case GrammarKind::Loop:
-    case GrammarKind::OptionalLoop: {
-        const bool errorAtEntry = errMessage_ >= 0;
-        int passes = 0;
-        for (;;) {
-            const int start = parser_.Position();
-            const size_t startOut = out_.size();
-            if (!WalkChildren(index)) {
-                // A pass that fails leaves no trace; the loop ends before it.
-                parser_.SetPosition(start);
-                out_.resize(startOut);
-                break;
-            }
-            ++passes;
-            const int after = parser_.Position();
-            if (e.separator) {
-                parser_.SkipBlanks();
-                if (!parser_.ReadSymbolSpan() || parser_.At(parser_.TokenStart()) != e.separator) {
-                    parser_.SetPosition(after);
-                    break;
-                }
-            }
-            if (parser_.Position() == start) break;
-        }
-        if (passes > 0) {
-            ok = true;
-            if (!errorAtEntry && errMessage_ >= 0 && (e.clearsError || errTerm_)) errMessage_ = -1;
-        } else if (e.kind == GrammarKind::OptionalLoop) {
-            ok = true;
-            parser_.SetPosition(entry);
-        }
-        break;
-    }
-    case GrammarKind::Char:
-        if (e.skipBlanks) parser_.SkipBlanks();
-        ok = token(parser_.ReadSymbolSpan(), false);
-        break;
-    case GrammarKind::Keyword:
-        ok = token(parser_.ReadWordSpan(), false);
-        break;
-    case GrammarKind::Ident:
-        ok = token(parser_.ReadIdentifierSpan(), false);
-        break;
-    case GrammarKind::Number:
-        ok = token(parser_.ReadNumberSpan(), true);
-        break;
-    case GrammarKind::String:
-        ok = token(parser_.ReadStringSpan(), true);
-        break;
-    case GrammarKind::Eol:
-        // The end of the text also ends the last line.
-        ok = parser_.ReadLineEnd() || parser_.Position() > parser_.Size();
-        if (ok) ok = WalkChildren(index);
+    case GrammarKind::OptionalLoop:
+        ok = WalkLoop(index, entry);
         break;
     case GrammarKind::FrString:
-        if (parser_.ReadAngleTextSpan()) {
-            // A data-field reference: a call of "Get" with the text between the brackets.
-            const int pos = parser_.Position();
-            auto line = [&](Line::Type type, int name, std::string text = {}) {
-                Line l;
-                l.type = type;
-                l.name = name;
-                l.pos = pos;
-                l.pos1 = pos;
-                l.text = std::move(text);
-                out_.push_back(std::move(l));
-            };
-            line(Line::Open, grammar_->nameDsgn);
-            line(Line::Empty, grammar_->nameNode, "Get");
-            line(Line::Open, grammar_->nameExpr);
-            out_.back().hasPos1 = true;
-            line(Line::Empty, grammar_->nameString, "'" + parser_.Value() + "'");
-            line(Line::Close, grammar_->nameExpr);
-            line(Line::Close, grammar_->nameDsgn);
-            ok = WalkChildren(index);
-        }
+        ok = ReadDataField() && WalkChildren(index);
+        break;
+    default:
+        ok = ReadToken(e) && WalkChildren(index);
         break;
     }
     if (ok) {
-        if (wraps) {
-            const int end = parser_.Position();
-            parser_.SetPosition(entry);
-            parser_.SkipBlanks();
-            Line& open = out_[entryOut];
-            open.pos = parser_.Position();
-            open.pos1 = end;
-            open.hasPos1 = e.node == grammar_->nameExpr;
-            parser_.SetPosition(end);
-            Line close;
-            close.type = Line::Close;
-            close.name = e.node;
-            out_.push_back(std::move(close));
-            if (e.node == grammar_->nameUses) ReplaceUnits(entryOut);
-        }
-        const bool isToken = e.kind >= GrammarKind::Char && e.kind <= GrammarKind::String;
-        if (e.add >= 0 && !isToken) {
-            Line add;
-            add.type = Line::Empty;
-            add.name = e.add;
-            add.pos = parser_.Position();
-            add.text = e.addText;
-            out_.push_back(std::move(add));
-        }
+        Succeeded(e, entry, entryOut);
         return true;
     }
+    Failed(e, entry, entryOut);
+    return false;
+}
+
+bool TfsILParser::WalkLoop(int index, int entry) {
+    const GrammarElement& e = grammar_->elements[static_cast<size_t>(index)];
+    const bool errorAtEntry = errMessage_ >= 0;
+    int passes = 0;
+    for (;;) {
+        const int start = parser_.Position();
+        const size_t startOut = out_.size();
+        if (!WalkChildren(index)) {
+            // A pass that fails leaves no trace; the loop ends before it.
+            parser_.SetPosition(start);
+            out_.resize(startOut);
+            break;
+        }
+        ++passes;
+        if (e.separator && !ReadSeparator(e.separator)) break;
+        if (parser_.Position() == start) break;
+    }
+    if (passes > 0) {
+        if (!errorAtEntry && errMessage_ >= 0 && (e.clearsError || errTerm_)) errMessage_ = -1;
+        return true;
+    }
+    if (e.kind != GrammarKind::OptionalLoop) return false;
+    parser_.SetPosition(entry);
+    return true;
+}
+
+bool TfsILParser::ReadSeparator(char32_t separator) {
+    const int after = parser_.Position();
+    parser_.SkipBlanks();
+    if (parser_.ReadSymbolSpan() && parser_.At(parser_.TokenStart()) == separator) return true;
+    parser_.SetPosition(after);
+    return false;
+}
+
+void TfsILParser::EnterRule(const GrammarElement& e, int entry) {
+    if (e.target < 0) throw Exception(kBadLanguageDefinition);
+    // Deep nesting ends the parse before the stack runs out: a fixed number of rule levels,
+    // and a budget of stack space for builds whose frames are larger.
+    const auto* here = static_cast<const char*>(__builtin_frame_address(0));
+    const std::ptrdiff_t used = stackBase_ > here ? stackBase_ - here : here - stackBase_;
+    if (++depth_ > kMaxNesting || used > kStackBudget) {
+        --depth_;
+        throw NestingTooDeep{entry};
+    }
+}
+
+void TfsILParser::PushLine(uint8_t type, int name, int pos, std::string text) {
+    Line line;
+    line.type = static_cast<Line::Type>(type);
+    line.name = name;
+    line.pos = pos;
+    line.pos1 = pos;
+    line.text = std::move(text);
+    out_.push_back(std::move(line));
+}
+
+bool TfsILParser::ReadToken(const GrammarElement& e) {
+    bool converted = false, read = false;
+    switch (e.kind) {
+    case GrammarKind::Char:
+        if (e.skipBlanks) parser_.SkipBlanks();
+        read = parser_.ReadSymbolSpan();
+        break;
+    case GrammarKind::Keyword: read = parser_.ReadWordSpan(); break;
+    case GrammarKind::Ident: read = parser_.ReadIdentifierSpan(); break;
+    case GrammarKind::Number: read = converted = parser_.ReadNumberSpan(); break;
+    case GrammarKind::String: read = converted = parser_.ReadStringSpan(); break;
+    case GrammarKind::Eol:
+        // The end of the text also ends the last line.
+        return parser_.ReadLineEnd() || parser_.Position() > parser_.Size();
+    default: break;
+    }
+    if (!read) return false;
+    if (!e.text.empty() && !(converted ? lowerCase(parser_.Value()) == e.text : parser_.TokenEquals(e.text))) return false;
+    if (e.add >= 0)
+        PushLine(Line::Empty, e.add, parser_.Position(),
+                 e.hasAddText ? e.addText : converted ? parser_.Value() : parser_.TokenText());
+    return true;
+}
+
+bool TfsILParser::ReadDataField() {
+    if (!parser_.ReadAngleTextSpan()) return false;
+    // A data-field reference: a call of "Get" with the text between the brackets.
+    const int pos = parser_.Position();
+    PushLine(Line::Open, grammar_->nameDsgn, pos);
+    PushLine(Line::Empty, grammar_->nameNode, pos, "Get");
+    PushLine(Line::Open, grammar_->nameExpr, pos);
+    out_.back().hasPos1 = true;
+    PushLine(Line::Empty, grammar_->nameString, pos, "'" + parser_.Value() + "'");
+    PushLine(Line::Close, grammar_->nameExpr, pos);
+    PushLine(Line::Close, grammar_->nameDsgn, pos);
+    return true;
+}
+
+void TfsILParser::Succeeded(const GrammarElement& e, int entry, size_t entryOut) {
+    if (e.node >= 0 && e.kind != GrammarKind::Switch && e.kind != GrammarKind::OptionalSwitch) {
+        // The node starts at the first token after the entry position.
+        const int end = parser_.Position();
+        parser_.SetPosition(entry);
+        parser_.SkipBlanks();
+        Line& open = out_[entryOut];
+        open.pos = parser_.Position();
+        open.pos1 = end;
+        open.hasPos1 = e.node == grammar_->nameExpr;
+        parser_.SetPosition(end);
+        PushLine(Line::Close, e.node, end);
+        if (e.node == grammar_->nameUses) ReplaceUnits(entryOut);
+    }
+    const bool isToken = e.kind >= GrammarKind::Char && e.kind <= GrammarKind::String;
+    if (e.add >= 0 && !isToken) PushLine(Line::Empty, e.add, parser_.Position(), e.addText);
+}
+
+void TfsILParser::Failed(const GrammarElement& e, int entry, size_t entryOut) {
     parser_.SetPosition(entry);
     out_.resize(entryOut);
     if (e.err >= 0 && errMessage_ < 0) {
@@ -228,7 +238,6 @@ bool TfsILParser::Walk(int index) {
         RecordError(e.err, parser_.Position(), e.term);
         parser_.SetPosition(entry);
     }
-    return false;
 }
 
 void TfsILParser::ReplaceUnits(size_t from) {
@@ -260,6 +269,7 @@ void TfsILParser::ReplaceUnits(size_t from) {
         sub.onGetUnit_ = onGetUnit_;
         sub.usedUnits_ = &used;
         sub.depth_ = depth_;
+        sub.stackBase_ = stackBase_;
         TfsXMLDocument doc;
         ILError err;
         if (!sub.MakeIL(text, doc, err)) {
@@ -282,10 +292,9 @@ void TfsILParser::ReplaceUnits(size_t from) {
     }
 }
 
-std::unique_ptr<TfsXMLItem> TfsILParser::BuildTree(size_t from, size_t to) const {
+std::unique_ptr<TfsXMLItem> TfsILParser::BuildTree(size_t from, size_t to) {
     auto root = std::make_unique<TfsXMLItem>("program");
     std::vector<TfsXMLItem*> open{root.get()};
-    auto& subtrees = const_cast<std::vector<std::unique_ptr<TfsXMLItem>>&>(subtrees_);
     for (size_t i = from; i < to; ++i) {
         const Line& line = out_[i];
         switch (line.type) {
@@ -303,7 +312,7 @@ std::unique_ptr<TfsXMLItem> TfsILParser::BuildTree(size_t from, size_t to) const
                              " text=\"" + fsXmlEscape(line.text) + "\" pos=\"" + Pos(line.pos) + "\"");
             break;
         case Line::Subtree:
-            open.back()->AddItem(std::move(subtrees[static_cast<size_t>(line.subtree)]));
+            open.back()->AddItem(std::move(subtrees_[static_cast<size_t>(line.subtree)]));
             break;
         }
     }
@@ -320,6 +329,7 @@ bool TfsILParser::MakeIL(const std::string& text, TfsXMLDocument& out, ILError& 
     fatal_ = ILError{};
     if (!usedUnits_) ownUsedUnits_.clear();
     const int startDepth = depth_;
+    if (!usedUnits_) stackBase_ = static_cast<const char*>(__builtin_frame_address(0));  // not a unit
     parser_.SetText(text);
 
     auto fail = [&](const std::string& message, int position) {

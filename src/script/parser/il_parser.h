@@ -16,9 +16,13 @@
 // optional "array" and "init"; JScript and BasicScript produce one "var" per name ("ident",
 // optional "array", BasicScript optional "type", optional "init").
 //
-// Nesting is limited (kMaxNesting grammar rule levels, about 500 nested parentheses or
-// blocks); deeper text fails with "Pregloboko gnezdenje" at the position where the limit
-// was reached instead of exhausting the stack.
+// Nesting is limited: at most kMaxNesting grammar rule levels (about 500 nested parentheses
+// or begin-end blocks in PascalScript, 1000 braces in C++Script) and at most kStackBudget
+// bytes of stack for the walk (which ends it earlier in builds with large frames, such as
+// under AddressSanitizer). Deeper text fails with "Pregloboko gnezdenje" at the position
+// where the limit was reached instead of exhausting the stack.
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -43,10 +47,13 @@ struct ILError {
 using GetUnitFn = std::function<bool(const std::string& unitName, std::string& unitText)>;
 
 struct CompiledGrammar;
+struct GrammarElement;
 
 class TfsILParser {
 public:
     static constexpr int kMaxNesting = 2000;  // rule references walked inside each other
+    // Stack space the walk may use; deeper text fails like too many rule levels.
+    static constexpr std::ptrdiff_t kStackBudget = 3 * 1024 * 1024;
 
     TfsILParser();
     ~TfsILParser();
@@ -75,9 +82,17 @@ private:
     struct Line;
     bool Walk(int element);
     bool WalkChildren(int element);
+    bool WalkLoop(int element, int entry);
+    [[gnu::noinline]] bool ReadSeparator(char32_t separator);
+    [[gnu::noinline]] void EnterRule(const GrammarElement& e, int entry);
+    [[gnu::noinline]] bool ReadToken(const GrammarElement& e);
+    [[gnu::noinline]] bool ReadDataField();
+    [[gnu::noinline]] void Succeeded(const GrammarElement& e, int entry, size_t entryOut);
+    [[gnu::noinline]] void Failed(const GrammarElement& e, int entry, size_t entryOut);
+    [[gnu::noinline]] void PushLine(uint8_t type, int name, int pos, std::string text = {});
     void RecordError(int message, int position, bool term);
     void ReplaceUnits(size_t from);
-    std::unique_ptr<TfsXMLItem> BuildTree(size_t from, size_t to) const;
+    std::unique_ptr<TfsXMLItem> BuildTree(size_t from, size_t to);
     std::string Pos(int position) const;
 
     TfsParser parser_;
@@ -93,6 +108,7 @@ private:
     std::vector<std::string>* usedUnits_ = nullptr;
     std::vector<std::string> ownUsedUnits_;
     int depth_ = 0;
+    const char* stackBase_ = nullptr;  // frame address where the outermost MakeIL started
     int errMessage_ = -1;
     int errPosition_ = 0;
     bool errTerm_ = false;
