@@ -29,7 +29,7 @@ FunctionTable::FunctionTable(std::initializer_list<std::span<const LibraryFuncti
 }
 
 const LibraryFunction* FunctionTable::find(std::string_view upperName) const {
-    auto it = byName_.find(std::string(upperName));
+    auto it = byName_.find(upperName);
     return it == byName_.end() ? nullptr : it->second;
 }
 

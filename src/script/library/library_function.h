@@ -3,6 +3,7 @@
 // designer groups it under, and the handler that does the work. Handlers take the actual
 // parameters in order and may replace by-reference parameters in place; the interpreter
 // writes those back into the script's variables after the call.
+#include <functional>
 #include <initializer_list>
 #include <span>
 #include <string>
@@ -38,7 +39,12 @@ public:
     const std::vector<const LibraryFunction*>& functions() const { return order_; }
 
 private:
-    std::unordered_map<std::string, const LibraryFunction*> byName_;
+    // Looked up by string_view without building a string on every call.
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
+    std::unordered_map<std::string, const LibraryFunction*, NameHash, std::equal_to<>> byName_;
     std::vector<const LibraryFunction*> order_;
 };
 
