@@ -83,6 +83,14 @@ TfsAssignmentStmt::TfsAssignmentStmt(TfsScript* script, std::string unit, std::s
     // Recognise s := s + x so that building a long text does not copy it on every step.
     auto* e = dynamic_cast<TfsExpression*>(expr_.get());
     TfsExpressionNode* root = e ? e->Root() : nullptr;
+    if (slot_ && root)
+        if (auto* op = dynamic_cast<TfsOperatorNode*>(root)) {
+            const TfsNodeOp o = op->Op();
+            // These operators compute 32-bit integers whenever both operands are Integer.
+            if (op->BothInteger() && (o == TfsNodeOp::Plus || o == TfsNodeOp::Minus || o == TfsNodeOp::Mul ||
+                                      o == TfsNodeOp::DivInt || o == TfsNodeOp::Mod))
+                intExpr_ = e;
+        }
     auto* own = dynamic_cast<TfsVariableDesignator*>(target_.get());
     TfsCustomVariable* v = own ? own->Variable() : nullptr;
     if (!v || v->IsReadOnly() || (typeid(*v) != typeid(TfsVariable) && typeid(*v) != typeid(TfsStringVariable)))
@@ -113,7 +121,9 @@ void TfsAssignmentStmt::Execute() {
             return;
         }
     }
-    if (slot_)
+    if (intExpr_)
+        *slot_ = Variant(intExpr_->IntValue());
+    else if (slot_)
         *slot_ = expr_->GetValue();
     else
         target_->SetValue(expr_->GetValue());

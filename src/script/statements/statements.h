@@ -11,6 +11,7 @@
 namespace lumaro {
 
 class TfsDesignator;
+class TfsExpression;
 enum class VarOp : uint8_t;
 
 using TfsItemPtr = std::unique_ptr<TfsCustomVariable>;
@@ -30,6 +31,8 @@ private:
     // s := s + x on a plain variable: x, appended in place while s holds a string.
     TfsCustomVariable* append_ = nullptr;
     Variant* textSlot_ = nullptr;
+    // An Integer operation on Integer operands: computed without intermediate Variants.
+    TfsExpression* intExpr_ = nullptr;
     bool appendAsText_ = false;  // the BasicScript "&": x converted to text
 };
 
