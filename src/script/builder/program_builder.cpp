@@ -324,49 +324,44 @@ void TfsProgramBuilder::buildElements(TfsXMLItem* container, TfsStatement& block
     for (int i = from; i < container->Count(); ++i) buildElement(container->Items(i), block);
 }
 
+void TfsProgramBuilder::buildBlock(TfsXMLItem* e, TfsStatement& block) { buildElements(e, block); }
+
+void TfsProgramBuilder::buildConstElement(TfsXMLItem* e, TfsStatement&) { buildConst(e); }
+
+void TfsProgramBuilder::buildProcElement(TfsXMLItem* e, TfsStatement&) { buildProcBody(e); }
+
+void TfsProgramBuilder::buildFlag(TfsXMLItem* e, TfsStatement& block) {
+    const TfsFlagKind kind = is(e, "break") ? TfsFlagKind::Break
+                             : is(e, "continue") ? TfsFlagKind::Continue
+                                                 : TfsFlagKind::Exit;
+    addStatement(block, std::make_unique<TfsFlagStmt>(script_, unit_, pos_, kind));
+}
+
 void TfsProgramBuilder::buildElement(TfsXMLItem* e, TfsStatement& block) {
+    using Build = void (TfsProgramBuilder::*)(TfsXMLItem*, TfsStatement&);
+    static const struct {
+        std::string_view name;
+        Build build;
+    } kElements[] = {
+        {"var", &TfsProgramBuilder::buildVar},           {"const", &TfsProgramBuilder::buildConstElement},
+        {"procedure", &TfsProgramBuilder::buildProcElement}, {"function", &TfsProgramBuilder::buildProcElement},
+        {"uses", &TfsProgramBuilder::buildUses},         {"compoundstmt", &TfsProgramBuilder::buildBlock},
+        {"thenstmt", &TfsProgramBuilder::buildBlock},    {"elsestmt", &TfsProgramBuilder::buildBlock},
+        {"assignstmt", &TfsProgramBuilder::buildAssign}, {"callstmt", &TfsProgramBuilder::buildCall},
+        {"ifstmt", &TfsProgramBuilder::buildIf},         {"casestmt", &TfsProgramBuilder::buildCase},
+        {"whilestmt", &TfsProgramBuilder::buildLoop},    {"repeatstmt", &TfsProgramBuilder::buildLoop},
+        {"forstmt", &TfsProgramBuilder::buildFor},       {"vbforstmt", &TfsProgramBuilder::buildVbFor},
+        {"cppforstmt", &TfsProgramBuilder::buildCppFor}, {"trystmt", &TfsProgramBuilder::buildTry},
+        {"break", &TfsProgramBuilder::buildFlag},        {"continue", &TfsProgramBuilder::buildFlag},
+        {"exit", &TfsProgramBuilder::buildFlag},         {"return", &TfsProgramBuilder::buildReturn},
+        {"with", &TfsProgramBuilder::buildWith},         {"delete", &TfsProgramBuilder::buildDelete},
+    };
     setPos(e);
-    const std::string n = lowerCase(e->Name());
-    if (n == "var") {
-        buildVar(e, block);
-    } else if (n == "const") {
-        buildConst(e);
-    } else if (n == "procedure" || n == "function") {
-        buildProcBody(e);
-    } else if (n == "uses") {
-        buildUses(e, block);
-    } else if (n == "compoundstmt" || n == "thenstmt" || n == "elsestmt") {
-        buildElements(e, block);
-    } else if (n == "assignstmt") {
-        buildAssign(e, block);
-    } else if (n == "callstmt") {
-        buildCall(e, block);
-    } else if (n == "ifstmt") {
-        buildIf(e, block);
-    } else if (n == "casestmt") {
-        buildCase(e, block);
-    } else if (n == "whilestmt" || n == "repeatstmt") {
-        buildLoop(e, block);
-    } else if (n == "forstmt") {
-        buildFor(e, block);
-    } else if (n == "vbforstmt") {
-        buildVbFor(e, block);
-    } else if (n == "cppforstmt") {
-        buildCppFor(e, block);
-    } else if (n == "trystmt") {
-        buildTry(e, block);
-    } else if (n == "break" || n == "continue" || n == "exit") {
-        const TfsFlagKind kind = n == "break" ? TfsFlagKind::Break
-                                 : n == "continue" ? TfsFlagKind::Continue
-                                                   : TfsFlagKind::Exit;
-        addStatement(block, std::make_unique<TfsFlagStmt>(script_, unit_, pos_, kind));
-    } else if (n == "return") {
-        buildReturn(e, block);
-    } else if (n == "with") {
-        buildWith(e, block);
-    } else if (n == "delete") {
-        buildDelete(e, block);
-    }
+    for (const auto& k : kElements)
+        if (is(e, k.name)) {
+            (this->*k.build)(e, block);
+            return;
+        }
     // "types", "empty" and unknown elements build nothing.
 }
 

@@ -70,6 +70,10 @@ private:
     // Statements
     void buildElements(TfsXMLItem* container, TfsStatement& block, int from = 0);
     void buildElement(TfsXMLItem* element, TfsStatement& block);
+    void buildBlock(TfsXMLItem* element, TfsStatement& block);
+    void buildConstElement(TfsXMLItem* element, TfsStatement& block);
+    void buildProcElement(TfsXMLItem* element, TfsStatement& block);
+    void buildFlag(TfsXMLItem* element, TfsStatement& block);
     void buildAssign(TfsXMLItem* element, TfsStatement& block);
     void buildCall(TfsXMLItem* element, TfsStatement& block);
     void buildIf(TfsXMLItem* element, TfsStatement& block);
