@@ -3,8 +3,8 @@
 // of named items (variables, constants, types, procedures, host classes and host functions),
 // the program text, the built statement tree and the flags that steer execution. Scripts are
 // chained: a name not found in a script is looked up in its parent, then the parent's parent.
-// Every script ends its chain in the process-wide global script (fsGlobalUnit) unless it is
-// the global script itself.
+// A script that should see the built-in types, functions and classes is created with the
+// process-wide global script (fsGlobalUnit) at the end of its chain: TfsScript s(&fsGlobalUnit()).
 #include <functional>
 #include <memory>
 #include <string>
