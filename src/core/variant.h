@@ -42,9 +42,11 @@ struct VariantArray {
 class Variant {
 public:
     Variant() noexcept : type_(VarType::Empty) { u_.i64 = 0; }
-    Variant(int v) noexcept : type_(VarType::Integer) { u_.i64 = 0; u_.i32 = v; }
+    // One 8-byte store (the same bytes as zeroing and then setting the low part): a later
+    // 8-byte copy of the union can then take the value straight from the store.
+    Variant(int v) noexcept : type_(VarType::Integer) { u_.i64 = static_cast<int64_t>(static_cast<uint32_t>(v)); }
     Variant(double v) noexcept : type_(VarType::Double) { u_.d = v; }
-    Variant(bool v) noexcept : type_(VarType::Boolean) { u_.i64 = 0; u_.b = v; }
+    Variant(bool v) noexcept : type_(VarType::Boolean) { u_.i64 = v ? 1 : 0; }
     Variant(const char* s) : type_(VarType::String) { new (&s_) std::string(s); }
     Variant(std::string s) : type_(VarType::String) { new (&s_) std::string(std::move(s)); }
     Variant(std::string_view s) : type_(VarType::String) { new (&s_) std::string(s); }

@@ -18,9 +18,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/object.h"
+
 namespace lumaro {
 
-class TfsXMLItem {
+// Items and documents are Objects so that scripts can hold them (the script library).
+class TfsXMLItem : public Object {
 public:
     TfsXMLItem() = default;
     explicit TfsXMLItem(std::string name, std::string text = {}) : name_(std::move(name)), text_(std::move(text)) {}
@@ -78,7 +81,7 @@ private:
     std::vector<std::unique_ptr<TfsXMLItem>> items_;
 };
 
-class TfsXMLDocument {
+class TfsXMLDocument : public Object {
 public:
     TfsXMLDocument();
     TfsXMLItem* Root() const { return root_.get(); }

@@ -1,0 +1,1 @@
+lumaro_benchmark(script_interp DEPS script)

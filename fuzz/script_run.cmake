@@ -1,0 +1,1 @@
+lumaro_fuzzer(script_run DEPS script)

@@ -1,0 +1,8 @@
+function Reverse(s) {
+  var r = "";
+  for (var i = Length(s); i >= 1; i--) r = r + s[i];
+  return r;
+}
+ShowMessage(Reverse("Lumaro"));
+ShowMessage(Reverse(""));
+ShowMessage(Reverse("ab cd"));

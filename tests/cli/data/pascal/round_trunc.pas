@@ -1,0 +1,10 @@
+begin
+  ShowMessage(Round(2.5));
+  ShowMessage(Round(3.5));
+  ShowMessage(Round(-2.5));
+  ShowMessage(Round(2.4));
+  ShowMessage(Trunc(7.9));
+  ShowMessage(Trunc(-7.9));
+  ShowMessage(Abs(-12));
+  ShowMessage(Sqrt(16));
+end.
