@@ -88,6 +88,8 @@ public:
     int64_t rawCurrency() const noexcept { return u_.i64; }
     bool rawBool() const noexcept { return u_.b; }
     const std::string& rawString() const noexcept { return s_; }
+    // The text of a String Variant, for changing it in place (the type must be String).
+    std::string& rawStringRef() noexcept { return s_; }
     Object* rawObject() const noexcept { return u_.obj; }
 
     // Conversions with the platform's Variant rules; they raise EVariantError

@@ -78,6 +78,9 @@ const Case kCases[] = {
     {"BasicScript", "dim s = 0\nfor i = 10 to 1 step -3\n s = s + i\nnext\nShowMessage(s)\n"
                     "do\n s = s - 5\nloop until s < 0\nShowMessage(s)\n",
      "22\n-3\n"},
+    // "&" joins texts: a number on either side is taken as its text; two numbers still add.
+    {"BasicScript", "dim n = 5\nShowMessage(\"n=\" & n)\nShowMessage(n & \"x\")\nShowMessage(n & 2)\n",
+     "n=5\n5x\n7\n"},
 };
 
 TEST(InterpStatements, ProgramsPrintWhatTheyCompute) {

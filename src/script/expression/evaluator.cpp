@@ -148,6 +148,7 @@ Variant TfsEvaluator::Eval(const TfsExpressionNode* node) {
         case TfsNodeOp::StrCat: {
             const BinaryOperands v(node);
             if (v.left->isString()) return Variant(v.left->rawString() + v.right->toString());
+            if (v.right->isString()) return Variant(v.left->toString() + v.right->rawString());
             if (node->bothInt_) return Variant(IntAdd32(v.left->toInt(), v.right->toInt()));
             return VarBinaryOp(VarOp::Add, *v.left, *v.right);
         }

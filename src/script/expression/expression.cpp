@@ -215,6 +215,15 @@ TfsExpressionNode* TfsExpression::Check(TfsExpressionNode* node) {
 
     const TfsNodeOp op = node->op_;
     if (op == TfsNodeOp::Is) static_cast<TfsOperatorNode*>(node)->hooks_ = hooks_;
+    // Text concatenation converts its other operand to text, so a number joins a text
+    // ("Count: " & n) instead of being refused as an incompatible type.
+    const auto isText = [](TfsVarType k) { return k == fvtString || k == fvtChar; };
+    const bool textConcat = op == TfsNodeOp::StrCat && (isText(lk) || isText(rk));
+    if (textConcat) {
+        node->SetTyp(fvtString);
+        node->SetTypeName("String");
+        return nullptr;
+    }
     if (!(op == TfsNodeOp::Is && lk == fvtClass && rk == fvtClass)) {
         if (!TypesCompatible(lk, ln, rk, rn, hooks_ ? hooks_->inherits : TfsClassInherits{})) return node;
         if (lk > fvtConstructor || !(kAllowed[lk] & opBit(op))) return node;

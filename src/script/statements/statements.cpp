@@ -113,7 +113,7 @@ void TfsAssignmentStmt::Execute() {
         if (tail.isString() || appendAsText_) {
             // The variable owns its text; appending in place gives the same value as
             // concatenating into a new text.
-            auto& text = const_cast<std::string&>(textSlot_->rawString());
+            std::string& text = textSlot_->rawStringRef();
             if (tail.isString())
                 text += tail.rawString();
             else
