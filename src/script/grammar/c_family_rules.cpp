@@ -1,11 +1,22 @@
 // Grammar rules shared by C++Script and JScript. Each language adds its own "program",
-// declarations, "statement", "simplestatement" and "dostmt".
+// declarations, "statement" and "dostmt".
 #include "script/grammar/language_registry.h"
 
 namespace lumaro {
 
 std::string CFamilyRules() {
     return std::string(R"XML(
+<simplestatement>
+  <switch>
+    <vardecl/>
+    <deletestmt/>
+    <returnstmt/>
+    <keyword text="BREAK" node="break"/>
+    <keyword text="CONTINUE" node="continue"/>
+    <assignstmt/>
+    <callstmt/>
+  </switch>
+</simplestatement>
 <array node="array">
   <loop>
     <char text="["/>

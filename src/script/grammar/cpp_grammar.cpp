@@ -103,17 +103,6 @@ std::string CppScriptGrammar() {
     <sequence><simplestatement/><char text=";" err="err5"/></sequence>
   </switch>
 </statement>
-<simplestatement>
-  <switch>
-    <vardecl/>
-    <deletestmt/>
-    <returnstmt/>
-    <keyword text="BREAK" node="break"/>
-    <keyword text="CONTINUE" node="continue"/>
-    <assignstmt/>
-    <callstmt/>
-  </switch>
-</simplestatement>
 <dostmt node="repeatstmt">
   <keyword text="DO"/>
   <statement err="err3"/>

@@ -88,17 +88,6 @@ std::string JScriptGrammar() {
   </switch>
   <optional><char text=";"/></optional>
 </statement>
-<simplestatement>
-  <switch>
-    <vardecl/>
-    <deletestmt/>
-    <returnstmt/>
-    <keyword text="BREAK" node="break"/>
-    <keyword text="CONTINUE" node="continue"/>
-    <assignstmt/>
-    <callstmt/>
-  </switch>
-</simplestatement>
 <dostmt node="repeatstmt">
   <keyword text="DO"/>
   <statement err="err3"/>
