@@ -492,23 +492,23 @@ void TfsProgramBuilder::buildLoop(TfsXMLItem* e, TfsStatement& block) {
     s->SetCondition(buildExpression(cond));
 }
 
-namespace {
-void requireLoopVariable(TfsCustomVariable* v, const std::function<void(const std::string&)>& fail) {
+// The counter of a for loop: a plain, writable, numeric variable.
+TfsCustomVariable* TfsProgramBuilder::loopVariable(TfsXMLItem* ident) {
+    setPos(ident);
+    std::vector<TfsDesignatorItem> steps;
+    TfsCustomVariable* v = lookup(ident->Prop("text"), steps);
+    if (!steps.empty() || dynamic_cast<TfsProcVariable*>(v) || dynamic_cast<TfsCustomHelper*>(v) || v->IsReadOnly())
+        fail(kLeftSideCannotBeAssigned);
     if (v->Typ() != fvtInt && v->Typ() != fvtFloat && v->Typ() != fvtVariant) fail(kForVariableMustBeNumeric);
+    return v;
 }
-}  // namespace
 
 void TfsProgramBuilder::buildFor(TfsXMLItem* e, TfsStatement& block) {
     const std::string pos = pos_;
     TfsXMLItem* ident = e->FindItem("ident");
     std::vector<TfsXMLItem*> exprs = childrenNamed(e, "expr");
     if (!ident || exprs.size() < 2) return;
-    setPos(ident);
-    std::vector<TfsDesignatorItem> steps;
-    TfsCustomVariable* v = lookup(ident->Prop("text"), steps);
-    if (!steps.empty() || dynamic_cast<TfsProcVariable*>(v) || dynamic_cast<TfsCustomHelper*>(v) || v->IsReadOnly())
-        fail(kLeftSideCannotBeAssigned);
-    requireLoopVariable(v, [this](const std::string& m) { fail(m); });
+    TfsCustomVariable* v = loopVariable(ident);
     auto start = buildExpression(exprs[0]);
     auto stop = buildExpression(exprs[1]);
     auto stmt = std::make_unique<TfsForStmt>(script_, unit_, pos, v, std::move(start), std::move(stop),
@@ -527,12 +527,7 @@ void TfsProgramBuilder::buildVbFor(TfsXMLItem* e, TfsStatement& block) {
     for (int i = 0; i < e->Count() && exprs.size() < 3; ++i)
         if (is(e->Items(i), "expr")) exprs.push_back(e->Items(i));
     if (!ident || exprs.size() < 2) return;
-    setPos(ident);
-    std::vector<TfsDesignatorItem> steps;
-    TfsCustomVariable* v = lookup(ident->Prop("text"), steps);
-    if (!steps.empty() || dynamic_cast<TfsProcVariable*>(v) || dynamic_cast<TfsCustomHelper*>(v) || v->IsReadOnly())
-        fail(kLeftSideCannotBeAssigned);
-    requireLoopVariable(v, [this](const std::string& m) { fail(m); });
+    TfsCustomVariable* v = loopVariable(ident);
     auto stmt = std::make_unique<TfsVbForStmt>(script_, unit_, pos, v, buildExpression(exprs[0]),
                                                buildExpression(exprs[1]),
                                                exprs.size() > 2 ? buildExpression(exprs[2]) : nullptr);

@@ -81,6 +81,7 @@ private:
     void buildLoop(TfsXMLItem* element, TfsStatement& block);
     void buildFor(TfsXMLItem* element, TfsStatement& block);
     void buildVbFor(TfsXMLItem* element, TfsStatement& block);
+    TfsCustomVariable* loopVariable(TfsXMLItem* ident);
     void buildCppFor(TfsXMLItem* element, TfsStatement& block);
     void buildTry(TfsXMLItem* element, TfsStatement& block);
     void buildWith(TfsXMLItem* element, TfsStatement& block);
