@@ -7,6 +7,7 @@
 #include "report/model/band.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
+#include "report/views/barcode_view.h"
 #include "report/views/memo_view.h"
 
 using namespace lumaro;
@@ -70,7 +71,11 @@ TEST_F(ReportScript, WritesPublishedProperties) {
 }
 
 TEST_F(ReportScript, FindsObjectsAndCastsThem) {
+    auto* barcode = new TfrxBarCodeView();
+    barcode->SetParent(page);
+    barcode->SetName("BarCode1");
     const ScriptRun r = run(
+        "TfrxBarCodeView(Page1.FindObject('BarCode1')).Text := '123';"
         "TfrxMemoView(Page1.FindObject('memo1')).Text := 'Found';"
         "ShowMessage(Page1.FindObject('Memo1') is TfrxMemoView);"
         "ShowMessage(Page1.FindObject('MasterData1') is TfrxMemoView);"
@@ -80,7 +85,8 @@ TEST_F(ReportScript, FindsObjectsAndCastsThem) {
     ASSERT_TRUE(r.compiled) << r.error;
     EXPECT_EQ(r.error, "");
     EXPECT_EQ(memo->Text(), "Found");
-    EXPECT_EQ(r.output, "True\nFalse\nMasterData1\nPage1\n2\n1\n3\n");
+    EXPECT_EQ(barcode->Text(), "123");
+    EXPECT_EQ(r.output, "True\nFalse\nMasterData1\nPage1\n3\n2\n3\n");
 }
 
 TEST_F(ReportScript, LibraryFunctionsAndConstants) {

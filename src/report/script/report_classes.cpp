@@ -3,6 +3,7 @@
 // the property registry (published_properties.h). A class of the object model gets its
 // registry parent as ancestor, so that the inherited properties are found there; its
 // instances are the objects whose registry class derives from it.
+#include <algorithm>
 #include <memory>
 #include <unordered_map>
 
@@ -281,6 +282,20 @@ void registerReportScriptClasses(TfsScript& script) {
         classes.push_back(std::move(c));
     }
     registerClasses(script, classes, {{kHandlers}, raiseNotAvailable});
+    // Further classes of the object model (the barcode view, style and data set items, ...)
+    // with their registry parent as ancestor, parents first.
+    std::vector<const ClassInfo*> rest = allClasses();
+    const auto depth = [](const ClassInfo* c) {
+        int d = 0;
+        for (; c->parent; c = c->parent) ++d;
+        return d;
+    };
+    std::stable_sort(rest.begin(), rest.end(),
+                     [&](const ClassInfo* a, const ClassInfo* b) { return depth(a) < depth(b); });
+    for (const ClassInfo* info : rest)
+        if (!script.FindClass(info->name))
+            script.AddClass(info->name, info->parent ? info->parent->name : std::string("TPersistent"),
+                            registryInstance(info));
     // Property objects of the model named like classes of the standard libraries (TFont)
     // existed before the source was installed: they receive the registry's properties now.
     for (const ClassInfo* info : allClasses()) {
