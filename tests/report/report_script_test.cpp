@@ -5,6 +5,7 @@
 
 #include "../script/script_runner.h"
 #include "report/model/band.h"
+#include "report/model/dataset.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
 #include "report/views/barcode_view.h"
@@ -87,6 +88,32 @@ TEST_F(ReportScript, FindsObjectsAndCastsThem) {
     EXPECT_EQ(memo->Text(), "Found");
     EXPECT_EQ(barcode->Text(), "123");
     EXPECT_EQ(r.output, "True\nFalse\nMasterData1\nPage1\n3\n2\n3\n");
+}
+
+TEST_F(ReportScript, NavigatesADataSet) {
+    TfrxUserDataSet data;
+    data.SetName("Data1");
+    data.SetFields({"Name", "Qty"});
+    data.SetRangeEnd(reCount);
+    data.SetRangeEndCount(3);
+    data.OnGetValue = [&data](const std::string& field, Variant& value) {
+        value = field + std::to_string(data.RecNo());
+    };
+    TestScript script;
+    script.script().AddObject("Data1", &data);
+    const ScriptRun r = script.run(
+        "var l: TStringList;\n"
+        "begin\n"
+        "  Data1.First;\n"
+        "  while not Data1.Eof do begin ShowMessage(Data1.Value['Qty']); Data1.Next; end;\n"
+        "  ShowMessage(Data1.RecordCount); ShowMessage(Data1.RecNo); ShowMessage(Data1.FieldsCount);\n"
+        "  ShowMessage(Data1.HasField('name')); ShowMessage(Data1.HasField('Price'));\n"
+        "  ShowMessage(Data1.DisplayText['Name']); ShowMessage(Data1.UserName);\n"
+        "  l := TStringList.Create; Data1.GetFieldList(l); ShowMessage(l.CommaText); l.Free;\n"
+        "end.");
+    ASSERT_TRUE(r.compiled) << r.error;
+    EXPECT_EQ(r.error, "");
+    EXPECT_EQ(r.output, "Qty0\nQty1\nQty2\n3\n3\n2\nTrue\nFalse\nName3\nData1\nName,Qty\n");
 }
 
 TEST_F(ReportScript, LibraryFunctionsAndConstants) {
