@@ -17,9 +17,9 @@ Variant dayOfHandler(std::vector<Variant>& p) { return dayOf(arg(p, 0).toDate())
 Variant monthOfHandler(std::vector<Variant>& p) { return monthOf(arg(p, 0).toDate()); }
 Variant yearOfHandler(std::vector<Variant>& p) { return yearOf(arg(p, 0).toDate()); }
 Variant iifHandler(std::vector<Variant>& p) { return arg(p, 0).toBool() ? arg(p, 1) : arg(p, 2); }
-// The report's own script registers working forms of the aggregates while a report is
-// prepared; the global forms only tell where they work.
-Variant aggregateHandler(std::vector<Variant>&) { return {}; }
+// The aggregates have no handler: the report's own script registers their working forms
+// while a report is prepared, and the global forms only tell where they work.
+constexpr LibraryHandler aggregateHandler = nullptr;
 
 const LibraryFunction kFunctions[] = {
     {"ctDate", "function DayOf(Date: TDateTime): Integer", dayOfHandler},
@@ -103,11 +103,10 @@ void registerReportFunctions(TfsScript& script) {
     for (const LibraryFunction& f : kFunctions) {
         const LibraryHandler handler = f.handler;
         const std::string name(declaredName(f.declaration));
-        const bool aggregate = handler == aggregateHandler;
         script.AddMethod(
             f.declaration,
-            [handler, name, aggregate](Object*, TfsClassVariable*, const std::string&, std::vector<Variant>& p) {
-                if (aggregate) raiseNotRunning(name);
+            [handler, name](Object*, TfsClassVariable*, const std::string&, std::vector<Variant>& p) {
+                if (!handler) raiseNotRunning(name);
                 return handler(p);
             },
             f.category);
