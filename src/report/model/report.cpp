@@ -10,6 +10,7 @@
 #include "report/model/report_hooks.h"
 #include "report/model/report_page.h"
 #include "report/registry/class_builder.h"
+#include "report/script/report_script_library.h"
 #include "report/serializer/serializer.h"
 #include "report/serializer/typed_stream.h"
 
@@ -96,7 +97,11 @@ const ClassInfo& TfrxReport::staticClassInfo() {
     return info;
 }
 
-TfrxReport::TfrxReport() { Clear(); }
+// Scripts of a report see the report classes of the global script from the first report on.
+TfrxReport::TfrxReport() {
+    frxRegisterReportScriptLibrary();
+    Clear();
+}
 
 TfrxReport::~TfrxReport() {
     // The children leave the name index while the report is still whole.
