@@ -5,7 +5,7 @@
 // instances are the objects whose registry class derives from it.
 #include <algorithm>
 #include <memory>
-#include <unordered_map>
+#include <vector>
 
 #include "core/error.h"
 #include "core/text.h"
@@ -14,6 +14,7 @@
 #include "report/model/page.h"
 #include "report/model/report.h"
 #include "report/registry/class_registry.h"
+#include "report/registry/weak_ref.h"
 #include "report/script/published_properties.h"
 #include "report/script/report_library_parts.h"
 #include "report/variables.h"
@@ -119,14 +120,24 @@ std::vector<ReportClassRow> reportClasses() {
 // ---- TfrxComponent
 
 // The lists that Objects and AllObjects give: one per component, refilled on every read, so
-// that a script holding the list sees it as the property gave it last.
-TList& componentList(const TfrxComponent& c, bool all) {
-    static std::unordered_map<const TfrxComponent*, std::unique_ptr<TList>> lists[2];
-    std::unique_ptr<TList>& list = lists[all ? 1 : 0][&c];
-    if (!list) list = std::make_unique<TList>();
-    list->Clear();
-    for (TfrxComponent* child : all ? c.AllObjects() : c.Objects()) list->Add(child);
-    return *list;
+// that a script holding the list sees it as the property gave it last. A list goes away with
+// its component, so the table holds only lists of living components.
+struct ComponentList {
+    WeakRef<TfrxComponent> owner;
+    bool all = false;
+    std::shared_ptr<TList> list;
+};
+
+TList& componentList(TfrxComponent& c, bool all) {
+    static std::vector<ComponentList> lists;
+    std::erase_if(lists, [](const ComponentList& e) { return !e.owner; });
+    auto it = std::find_if(lists.begin(), lists.end(),
+                           [&](const ComponentList& e) { return e.owner.get() == &c && e.all == all; });
+    if (it == lists.end()) it = lists.insert(lists.end(), ComponentList{&c, all, std::make_shared<TList>()});
+    TList& list = *it->list;
+    list.Clear();
+    for (TfrxComponent* child : all ? c.AllObjects() : c.Objects()) list.Add(child);
+    return list;
 }
 
 Variant objectValue(Object* o) { return Variant(o); }
