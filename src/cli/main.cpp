@@ -1,7 +1,11 @@
 #include <QGuiApplication>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <string>
 
 #include "cli/command.h"
 
@@ -22,6 +26,21 @@ void printUsage(FILE* out) {
 
 const std::vector<CliCommand>& commands() { return registry(); }
 
+namespace {
+// Without a desktop session (a build machine, ssh as root) Qt warns on every start that it has
+// no runtime directory. Give it a private one, as a session would, so that the output of the
+// commands stays clean; a directory that is not ours or not private is left alone.
+void ensureRuntimeDirectory() {
+    if (std::getenv("XDG_RUNTIME_DIR")) return;
+    const std::string dir = "/tmp/lumaro-runtime-" + std::to_string(getuid());
+    mkdir(dir.c_str(), 0700);
+    struct stat st {};
+    if (lstat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != getuid() || (st.st_mode & 0077) != 0)
+        return;
+    setenv("XDG_RUNTIME_DIR", dir.c_str(), 1);
+}
+}  // namespace
+
 CliRegistrar::CliRegistrar(CliCommand command) { registry().push_back(std::move(command)); }
 
 }  // namespace lumaro::cli
@@ -30,6 +49,7 @@ int main(int argc, char** argv) {
     using namespace lumaro::cli;
     // Rendering and font metrics need a GUI application object but never a display.
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ensureRuntimeDirectory();
     QGuiApplication app(argc, argv);
 
     if (argc < 2 || std::string(argv[1]) == "help" || std::string(argv[1]) == "--help") {
