@@ -2,22 +2,15 @@
 
 #include <functional>
 
+#include "support/raised.h"
 #include "core/error.h"
 #include "core/variant_ops.h"
 
 using namespace lumaro;
+using lumaro::testing::raisedMessage;
 
 namespace {
 
-// Runs `f` and returns the message of the exception it raised, or "" when it returned.
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.message();
-    }
-    return {};
-}
 
 const Variant kNull = Variant::null();
 
@@ -90,14 +83,14 @@ TEST(VariantOps, Comparisons) {
 }
 
 TEST(VariantOps, ErrorsAndUnaryOperations) {
-    EXPECT_EQ(errorOf([] { VarCompare(Variant(), Variant(1)); }), "Invalid variant operation");
-    EXPECT_EQ(errorOf([] { VarCompare(kNull, Variant()); }), "Invalid variant operation");
-    EXPECT_EQ(errorOf([] { VarBinaryOp(VarOp::Add, Variant(1), Variant()); }), "Invalid variant operation");
-    EXPECT_EQ(errorOf([] { VarBinaryOp(VarOp::Subtract, Variant("abc"), Variant(1)); }),
+    EXPECT_EQ(raisedMessage([] { VarCompare(Variant(), Variant(1)); }), "Invalid variant operation");
+    EXPECT_EQ(raisedMessage([] { VarCompare(kNull, Variant()); }), "Invalid variant operation");
+    EXPECT_EQ(raisedMessage([] { VarBinaryOp(VarOp::Add, Variant(1), Variant()); }), "Invalid variant operation");
+    EXPECT_EQ(raisedMessage([] { VarBinaryOp(VarOp::Subtract, Variant("abc"), Variant(1)); }),
               "Invalid variant type conversion");
-    EXPECT_EQ(errorOf([] { VarBinaryOp(VarOp::IntDivide, Variant(1), Variant(0)); }), "Division by zero");
-    EXPECT_EQ(errorOf([] { VarBinaryOp(VarOp::Divide, Variant(1.0), Variant(0)); }), "Division by zero");
-    EXPECT_EQ(errorOf([] { VarNegate(Variant()); }), "Invalid variant operation");
+    EXPECT_EQ(raisedMessage([] { VarBinaryOp(VarOp::IntDivide, Variant(1), Variant(0)); }), "Division by zero");
+    EXPECT_EQ(raisedMessage([] { VarBinaryOp(VarOp::Divide, Variant(1.0), Variant(0)); }), "Division by zero");
+    EXPECT_EQ(raisedMessage([] { VarNegate(Variant()); }), "Invalid variant operation");
     EXPECT_EQ(IntDiv32(INT32_MIN, -1), INT32_MIN);
     EXPECT_EQ(IntMod32(INT32_MIN, -1), 0);
     EXPECT_TRUE(VarNot(Variant(true)).identical(Variant(false)));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/raised.h"
 #include "script/library/collection.h"
 #include "script/library/component.h"
 #include "script/library/object_list.h"
@@ -7,17 +8,7 @@
 #include "support/temp_dir.h"
 
 using namespace lumaro;
-
-namespace {
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return std::string(e.className()) + ": " + e.message();
-    }
-    return "(no error)";
-}
-}  // namespace
+using lumaro::testing::raisedWithClass;
 
 TEST(LibraryClasses, StringListNamesValuesAndTexts) {
     TStringList l;
@@ -66,9 +57,9 @@ TEST(LibraryClasses, SortedStringListFindAndDuplicates) {
     l.Add("apple");
     EXPECT_EQ(l.Count(), 4);
     l.SetDuplicates(TDuplicates::dupError);
-    EXPECT_EQ(errorOf([&] { l.Add("Fig"); }), "EStringListError: String list does not allow duplicates");
-    EXPECT_EQ(errorOf([&] { l.Insert(0, "x"); }), "EStringListError: Operation not allowed on sorted string list");
-    EXPECT_EQ(errorOf([&] { l.Get(9); }), "EStringListError: List index out of bounds (9)");
+    EXPECT_EQ(raisedWithClass([&] { l.Add("Fig"); }), "EStringListError: String list does not allow duplicates");
+    EXPECT_EQ(raisedWithClass([&] { l.Insert(0, "x"); }), "EStringListError: Operation not allowed on sorted string list");
+    EXPECT_EQ(raisedWithClass([&] { l.Get(9); }), "EStringListError: List index out of bounds (9)");
 }
 
 TEST(LibraryClasses, StringListFilesAndAssign) {
@@ -83,8 +74,8 @@ TEST(LibraryClasses, StringListFilesAndAssign) {
     copy.Assign(&back);
     EXPECT_EQ(copy.Text(), l.Text());
     TList notStrings;
-    EXPECT_EQ(errorOf([&] { copy.Assign(&notStrings); }), "EConvertError: Cannot assign a TList to a TStringList");
-    EXPECT_NE(errorOf([&] { back.LoadFromFile(dir.file("missing.txt")); }).find("missing.txt"), std::string::npos);
+    EXPECT_EQ(raisedWithClass([&] { copy.Assign(&notStrings); }), "EConvertError: Cannot assign a TList to a TStringList");
+    EXPECT_NE(raisedWithClass([&] { back.LoadFromFile(dir.file("missing.txt")); }).find("missing.txt"), std::string::npos);
 }
 
 TEST(LibraryClasses, ListCollectionAndComponentOwnership) {
@@ -95,7 +86,7 @@ TEST(LibraryClasses, ListCollectionAndComponentOwnership) {
     EXPECT_EQ(list.IndexOf(&a), 1);
     EXPECT_EQ(list.Remove(&b), 0);
     EXPECT_EQ(list.Remove(&b), -1);
-    EXPECT_EQ(errorOf([&] { list.Delete(1); }), "EListError: List index out of bounds (1)");
+    EXPECT_EQ(raisedWithClass([&] { list.Delete(1); }), "EListError: List index out of bounds (1)");
 
     TCollection c;
     TCollectionItem* item = c.Add(std::make_unique<TCollectionItem>());

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "support/raised.h"
 #include "core/error.h"
 #include "script/items/class_variable.h"
 #include "script/library/event_adapters.h"
@@ -9,6 +10,7 @@
 #include "script/script.h"
 
 using namespace lumaro;
+using lumaro::testing::raisedMessage;
 
 namespace {
 
@@ -20,14 +22,6 @@ Variant callMember(Object* instance, const char* cls, const char* member, std::v
     return m->Read(instance, args);
 }
 
-std::string errorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.message();
-    }
-    return "(no error)";
-}
 
 }  // namespace
 
@@ -93,13 +87,13 @@ TEST(LibraryRegistration, ConstructorsMembersAndFree) {
     EXPECT_EQ(ScriptObjects::instance().Count(), before);
 
     TStringList host;
-    EXPECT_EQ(errorOf([&] { callMember(&host, "TObject", "Free"); }),
+    EXPECT_EQ(raisedMessage([&] { callMember(&host, "TObject", "Free"); }),
               "TObject.Free: the TStringList object belongs to the host and cannot be freed by the script");
-    EXPECT_EQ(errorOf([&] { callMember(&host, "TStream", "Seek", {0, 0}); }),
+    EXPECT_EQ(raisedMessage([&] { callMember(&host, "TStream", "Seek", {0, 0}); }),
               "TStream.Seek: the object is not a TStream");
-    EXPECT_EQ(errorOf([&] { callMember(nullptr, "TCanvas", "TextOut", {0, 0, "x"}); }),
+    EXPECT_EQ(raisedMessage([&] { callMember(nullptr, "TCanvas", "TextOut", {0, 0, "x"}); }),
               "TCanvas.TextOut is not available without a display");
-    EXPECT_EQ(errorOf([&] {
+    EXPECT_EQ(raisedMessage([&] {
                   std::vector<Variant> a{"a", "b", "c"};
                   dynamic_cast<TfsMethodHelper*>(fsGlobalUnit().FindItem("InputBox"))->Read(nullptr, a);
               }),
