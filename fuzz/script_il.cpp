@@ -8,19 +8,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "fuzz_check.h"
 #include "script/parser/il_parser.h"
 
 using namespace lumaro;
 
 namespace {
-
-#define CHECK(condition)                                                                  \
-    do {                                                                                  \
-        if (!(condition)) {                                                               \
-            std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #condition); \
-            std::abort();                                                                 \
-        }                                                                                 \
-    } while (0)
 
 const char* const kLanguages[] = {"PascalScript", "C++Script", "BasicScript", "JScript"};
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_check.h"
 #include "core/error.h"
 #include "core/stream.h"
 #include "core/text.h"
@@ -17,14 +18,6 @@
 using namespace lumaro;
 
 namespace {
-
-#define CHECK(condition)                                                                  \
-    do {                                                                                  \
-        if (!(condition)) {                                                               \
-            std::fprintf(stderr, "check failed at line %d: %s\n", __LINE__, #condition); \
-            std::abort();                                                                 \
-        }                                                                                 \
-    } while (0)
 
 std::vector<TfrxXMLItem*> allItems(TfrxXMLItem* root) {
     std::vector<TfrxXMLItem*> out{root}, pending{root};
