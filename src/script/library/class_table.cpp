@@ -12,24 +12,36 @@ namespace {
 
 using HandlerMap = std::unordered_map<std::string, MemberHandler>;
 
-// Everything a member's callbacks need: the handlers of the library, the declaring class and
-// the member's name as declared (for messages).
+// One member's callback: its handler, found once when the member is registered (none: the
+// library's "not available" error), the declaring class and the member's declared name.
 struct Binding {
-    std::shared_ptr<const HandlerMap> handlers;
+    MemberHandler handler = nullptr;
     std::shared_ptr<const UnavailableMember> unavailable;
     std::shared_ptr<const std::string> declaringClass;
-    std::string upperClass;
     std::string member;
 
-    Variant call(Object* instance, TfsClassVariable* cls, std::string_view upperMember,
-                 std::vector<Variant>& params) const {
-        const auto it = handlers->find(upperClass + "." + std::string(upperMember));
-        if (it == handlers->end()) {
+    Variant call(Object* instance, TfsClassVariable* cls, std::vector<Variant>& params) const {
+        if (!handler) {
             (*unavailable)(*declaringClass + "." + member);
             throw Exception(*declaringClass + "." + member + " is not available");
         }
         MemberCall c{instance, cls, *declaringClass, params};
-        return it->second(c);
+        return handler(c);
+    }
+};
+
+// Finds the handlers of one class's members by their upper-case keys ("ADD", "TEXT.GET").
+struct HandlerLookup {
+    const HandlerMap& handlers;
+    std::string upperClass;
+    Binding base;
+
+    Binding bind(const std::string& member, const std::string& upperKey) const {
+        Binding b = base;
+        b.member = member;
+        const auto it = handlers.find(upperClass + "." + upperKey);
+        b.handler = it == handlers.end() ? nullptr : it->second;
+        return b;
     }
 };
 
@@ -48,7 +60,8 @@ std::string_view trimmed(std::string_view s) {
     throw Exception("Malformed member declaration of " + cls + ": " + std::string(decl));
 }
 
-void addProperty(TfsClassVariable& cls, const std::string& className, std::string_view decl, Binding b) {
+void addProperty(TfsClassVariable& cls, const std::string& className, std::string_view decl,
+                 const HandlerLookup& lookup) {
     // property Name[IndexTypes]: Type flags
     std::string_view rest = trimmed(decl.substr(decl.find(' ') + 1));
     const size_t colon = rest.find(':');
@@ -61,35 +74,39 @@ void addProperty(TfsClassVariable& cls, const std::string& className, std::strin
     const bool isDefault = flags.find("default") != std::string_view::npos;
     const size_t bracket = head.find('[');
     const std::string name(trimmed(head.substr(0, bracket)));
-    b.member = name;
+    const std::string upper = upperCase(name);
+    const Binding get = lookup.bind(name, upper + ".GET");
+    const Binding set = lookup.bind(name, upper + ".SET");
     if (bracket != std::string_view::npos) {
         const size_t close = head.find(']', bracket);
         if (close == std::string_view::npos) badDeclaration(className, decl);
         const std::string indexTypes(head.substr(bracket + 1, close - bracket - 1));
-        TfsCallMethod cb = [b](Object* inst, TfsClassVariable* c, const std::string& m, std::vector<Variant>& p) {
-            return b.call(inst, c, m, p);
+        // The engine calls an indexed property as "NAME.GET" or "NAME.SET".
+        TfsCallMethod cb = [get, set](Object* inst, TfsClassVariable* c, const std::string& m, std::vector<Variant>& p) {
+            const bool isSet = m.size() >= 4 && m.compare(m.size() - 4, 4, ".SET") == 0;
+            return (isSet ? set : get).call(inst, c, p);
         };
         if (isDefault) cls.AddDefaultProperty(name, indexTypes, typeName, cb, readOnly);
         else cls.AddIndexProperty(name, indexTypes, typeName, cb, readOnly);
         return;
     }
-    const std::string upper = upperCase(name);
-    TfsGetValue get = [b, upper](Object* inst, TfsClassVariable* c, const std::string&) {
+    TfsGetValue getter = [get](Object* inst, TfsClassVariable* c, const std::string&) {
         std::vector<Variant> none;
-        return b.call(inst, c, upper + ".GET", none);
+        return get.call(inst, c, none);
     };
-    TfsSetValue set;
+    TfsSetValue setter;
     if (!readOnly)
-        set = [b, upper](Object* inst, TfsClassVariable* c, const std::string&, const Variant& v) {
+        setter = [set](Object* inst, TfsClassVariable* c, const std::string&, const Variant& v) {
             std::vector<Variant> value{v};
-            b.call(inst, c, upper + ".SET", value);
+            set.call(inst, c, value);
         };
-    cls.AddProperty(name, typeName, get, set);
+    cls.AddProperty(name, typeName, getter, setter);
 }
 
-void addMember(TfsClassVariable& cls, const std::string& className, const std::string& decl, Binding b) {
+void addMember(TfsClassVariable& cls, const std::string& className, const std::string& decl,
+               const HandlerLookup& lookup) {
     const std::string_view kind = firstWord(decl);
-    if (kind == "property") return addProperty(cls, className, decl, std::move(b));
+    if (kind == "property") return addProperty(cls, className, decl, lookup);
     if (kind == "event") {
         const size_t colon = decl.find(':');
         if (colon == std::string::npos) badDeclaration(className, decl);
@@ -101,10 +118,11 @@ void addMember(TfsClassVariable& cls, const std::string& className, const std::s
         return;
     }
     if (kind != "constructor" && kind != "function" && kind != "procedure") badDeclaration(className, decl);
-    b.member = std::string(declaredName(decl));
-    if (b.member.empty()) badDeclaration(className, decl);
-    TfsCallMethod cb = [b](Object* inst, TfsClassVariable* c, const std::string& m, std::vector<Variant>& p) {
-        return b.call(inst, c, m, p);
+    const std::string member(declaredName(decl));
+    if (member.empty()) badDeclaration(className, decl);
+    const Binding b = lookup.bind(member, upperCase(member));
+    TfsCallMethod cb = [b](Object* inst, TfsClassVariable* c, const std::string&, std::vector<Variant>& p) {
+        return b.call(inst, c, p);
     };
     if (kind == "constructor") cls.AddConstructor(decl, cb);
     else cls.AddMethod(decl, cb);
@@ -113,17 +131,18 @@ void addMember(TfsClassVariable& cls, const std::string& className, const std::s
 }  // namespace
 
 void registerClasses(TfsScript& script, std::span<const ClassRow> classes, const ClassLibrary& library) {
-    auto handlers = std::make_shared<HandlerMap>();
+    HandlerMap handlers;
     for (auto part : library.handlers)
-        for (const MemberHandlerRow& row : part) (*handlers)[row.key] = row.handler;
+        for (const MemberHandlerRow& row : part) handlers[row.key] = row.handler;
     auto unavailable = std::make_shared<const UnavailableMember>(library.unavailable ? library.unavailable : raiseNoDisplay);
     for (const ClassRow& row : classes) {
         TfsIsInstance isInstance = row.isInstance ? row.isInstance : [](const Object*) { return false; };
         TfsClassVariable* cls = script.AddClass(row.name, row.ancestor, std::move(isInstance));
         if (!cls) cls = script.FindClass(row.name);
         if (!cls) throw Exception("Class " + row.name + " cannot be registered: the name is taken");
-        Binding b{handlers, unavailable, std::make_shared<const std::string>(row.name), upperCase(row.name), {}};
-        for (const std::string& member : row.members) addMember(*cls, row.name, member, b);
+        const HandlerLookup lookup{handlers, upperCase(row.name),
+                                   Binding{nullptr, unavailable, std::make_shared<const std::string>(row.name), {}}};
+        for (const std::string& member : row.members) addMember(*cls, row.name, member, lookup);
     }
 }
 
