@@ -300,17 +300,6 @@ std::string BasicScriptGrammar() {
   <keyword text="NEW"/>
   <designator err="err1"/>
 </newobject>
-<relop>
-  <switch>
-    <sequence><char text="&#62;"/><char text="=" skip="0" add="op" addtext="&#62;="/></sequence>
-    <sequence><char text="&#60;"/><char text="&#62;" skip="0" add="op" addtext="&#60;&#62;"/></sequence>
-    <sequence><char text="&#60;"/><char text="=" skip="0" add="op" addtext="&#60;="/></sequence>
-    <char text="&#62;" add="op" addtext="&#62;"/>
-    <char text="&#60;" add="op" addtext="&#60;"/>
-    <char text="=" add="op" addtext="="/>
-    <keyword text="IS" add="op" addtext="is"/>
-  </switch>
-</relop>
 <addop>
   <switch>
     <char text="+" add="op"/>
@@ -329,7 +318,7 @@ std::string BasicScriptGrammar() {
     <keyword text="AND" add="op" addtext="and"/>
   </switch>
 </mulop>
-)XML") + ExpressionRules() + FactorRule(R"XML(<keyword text="NOT" add="op" addtext="not"/>)XML", true) +
+)XML") + ExpressionRules() + PascalStyleRelopRule(false) + FactorRule(R"XML(<keyword text="NOT" add="op" addtext="not"/>)XML", true) +
            DesignatorRule(R"XML(<keyword text="ADDRESSOF" add="addr"/>)XML") + "</language>\n";
 }
 

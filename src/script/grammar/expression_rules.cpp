@@ -79,6 +79,23 @@ std::string FactorRule(std::string_view notMarker, bool withNew) {
 )XML";
 }
 
+std::string PascalStyleRelopRule(bool withIn) {
+    return std::string(R"XML(
+<relop>
+  <switch>
+    <sequence><char text="&#62;"/><char text="=" skip="0" add="op" addtext="&#62;="/></sequence>
+    <sequence><char text="&#60;"/><char text="&#62;" skip="0" add="op" addtext="&#60;&#62;"/></sequence>
+    <sequence><char text="&#60;"/><char text="=" skip="0" add="op" addtext="&#60;="/></sequence>
+    <char text="&#62;" add="op" addtext="&#62;"/>
+    <char text="&#60;" add="op" addtext="&#60;"/>
+    <char text="=" add="op" addtext="="/>)XML") +
+           (withIn ? "\n    <keyword text=\"IN\" add=\"op\" addtext=\"in\"/>" : "") + R"XML(
+    <keyword text="IS" add="op" addtext="is"/>
+  </switch>
+</relop>
+)XML";
+}
+
 std::string DesignatorRule(std::string_view addressMarker) {
     return R"XML(
 <designator node="dsgn">

@@ -30,5 +30,8 @@ std::string DesignatorRule(std::string_view addressMarker);
 // The factor rule with the language's not-operator element and, when `withNew`, the "new"
 // object constructor among the alternatives.
 std::string FactorRule(std::string_view notMarker, bool withNew);
+// The comparison operators of PascalScript and BasicScript (=, <>, <, >, <=, >=, IS), with IN
+// when `withIn`.
+std::string PascalStyleRelopRule(bool withIn);
 
 }  // namespace lumaro

@@ -99,18 +99,6 @@ std::string PascalScriptGrammar() {
   </optional>
   <keyword text="OF" err="err12"/>
 </array>
-<relop>
-  <switch>
-    <sequence><char text="&#62;"/><char text="=" skip="0" add="op" addtext="&#62;="/></sequence>
-    <sequence><char text="&#60;"/><char text="&#62;" skip="0" add="op" addtext="&#60;&#62;"/></sequence>
-    <sequence><char text="&#60;"/><char text="=" skip="0" add="op" addtext="&#60;="/></sequence>
-    <char text="&#62;" add="op" addtext="&#62;"/>
-    <char text="&#60;" add="op" addtext="&#60;"/>
-    <char text="=" add="op" addtext="="/>
-    <keyword text="IN" add="op" addtext="in"/>
-    <keyword text="IS" add="op" addtext="is"/>
-  </switch>
-</relop>
 <addop>
   <switch>
     <char text="+" add="op"/>
@@ -275,7 +263,7 @@ std::string PascalScriptGrammar() {
   </optionalswitch>
   <varlist/>
 </formalparam>
-)XML") + ExpressionRules() + FactorRule(R"XML(<keyword text="NOT" add="op" addtext="not"/>)XML", false) +
+)XML") + ExpressionRules() + PascalStyleRelopRule(true) + FactorRule(R"XML(<keyword text="NOT" add="op" addtext="not"/>)XML", false) +
            DesignatorRule(R"XML(<char text="@" add="addr"/>)XML") + "</language>\n";
 }
 
