@@ -15,6 +15,13 @@ class Canvas {
 public:
     virtual ~Canvas() = default;
 
+    // Device resolution in dots per inch (96 for the screen and for recordings), and whether
+    // this is a printer's canvas: text layout takes font heights from the printer's own
+    // resolution, and views that are not printable are left out on a printer.
+    virtual double dpiX() const { return 96; }
+    virtual double dpiY() const { return 96; }
+    virtual bool isPrinter() const { return false; }
+
     virtual void setPen(const Pen& pen) = 0;
     virtual void setBrush(const Brush& brush) = 0;
     virtual void setFont(const FontSpec& font) = 0;
