@@ -1,6 +1,7 @@
 // The classes of the report object model known to the registry. Template classes may appear
 // as element tags in templates; the others are bases and property objects that scripts and
 // the object inspector see.
+#include "report/engine/custom_engine.h"
 #include "report/model/band.h"
 #include "report/model/dataset.h"
 #include "report/model/dialog_control.h"
@@ -52,7 +53,7 @@ constexpr InfoFn kOtherClasses[] = {
     &TfrxUserDataSet::staticClassInfo,    &TfrxCustomDBDataSet::staticClassInfo, &TfrxPage::staticClassInfo,
     &TfrxFont::staticClassInfo,           &TfrxPicture::staticClassInfo,        &TfrxFormat::staticClassInfo,
     &TfrxDialogControl::staticClassInfo,   &TfrxEngineOptions::staticClassInfo,  &TfrxPreviewOptions::staticClassInfo, &TfrxPrintOptions::staticClassInfo,
-    &TfrxReportOptions::staticClassInfo,  &TfrxDataSetItem::staticClassInfo,
+    &TfrxReportOptions::staticClassInfo,  &TfrxDataSetItem::staticClassInfo,   &TfrxCustomEngine::staticClassInfo,
 };
 
 }  // namespace

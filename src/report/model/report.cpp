@@ -3,16 +3,21 @@
 #include <filesystem>
 
 #include "core/error.h"
+#include "core/process_hook.h"
 #include "core/resources.h"
 #include "core/stream.h"
 #include "core/text.h"
 #include "report/model/dataset.h"
 #include "report/model/report_hooks.h"
+#include "report/engine/custom_engine.h"
 #include "report/model/report_page.h"
+#include "report/prepared/preview_pages.h"
 #include "report/registry/class_builder.h"
 #include "report/script/report_script_library.h"
 #include "report/serializer/serializer.h"
 #include "report/serializer/typed_stream.h"
+#include "report/views/view.h"
+#include "script/script.h"
 
 namespace lumaro {
 
@@ -98,12 +103,16 @@ const ClassInfo& TfrxReport::staticClassInfo() {
 }
 
 // Scripts of a report see the report classes of the global script from the first report on.
-TfrxReport::TfrxReport() {
+TfrxReport::TfrxReport()
+    : script_(std::make_unique<TfsScript>(&fsGlobalUnit())),
+      engine_(std::make_unique<TfrxCustomEngine>(*this)), previewPages_(std::make_unique<TfrxPreviewPages>(*this)) {
     frxRegisterReportScriptLibrary();
     Clear();
 }
 
 TfrxReport::~TfrxReport() {
+    // Prepared pages hold references to template objects; they go first.
+    previewPages_.reset();
     // The children leave the name index while the report is still whole.
     TfrxComponent::Clear();
 }
@@ -242,6 +251,36 @@ void TfrxReport::ShowErrors() const {
         message += line;
     }
     show(message);
+}
+
+void TfrxReport::InternalOnProgressStart(TfrxProgressType kind) {
+    if (OnProgressStart) OnProgressStart(kind);
+    processMessages();
+}
+
+void TfrxReport::InternalOnProgress(TfrxProgressType kind, int progress) {
+    if (OnProgress) OnProgress(kind, progress);
+    processMessages();
+}
+
+void TfrxReport::InternalOnProgressStop(TfrxProgressType kind) {
+    if (OnProgressStop) OnProgressStop(kind);
+    processMessages();
+}
+
+void TfrxReport::DoPreviewClick(TfrxView& view, int button, int shift, bool& modified) {
+    const std::string& procedure = view.OnPreviewClick();
+    if (!procedure.empty()) {
+        Variant params = Variant::arrayOf({Variant(static_cast<Object*>(&view)), button, shift, modified});
+        script_->CallFunctionVar(procedure, params);
+        modified = params.at({3}).toBool();
+    }
+    if (OnClickObject) OnClickObject(view, button, modified);
+}
+
+bool TfrxReport::OpenURL(const std::string& url) const {
+    const auto& open = reportHooks().openUrl;
+    return open && open(url);
 }
 
 void TfrxReport::writePropData(TypedWriter& w) const {

@@ -19,8 +19,12 @@
 
 namespace lumaro {
 
+class TfrxCustomEngine;
+class TfsScript;
+class TfrxView;
 class TfrxDataSet;
 class TfrxPage;
+class TfrxPreviewPages;
 class TfrxReportComponent;
 class TfrxReportPage;
 
@@ -51,6 +55,13 @@ public:
     const SortedStringList& Errors() const { return errors_; }
     // "Date", "Time", "Page", "Page#", "TotalPages", "TotalPages#", "Line", "Line#".
     const Lines& SysVariables() const { return sysVariables_; }
+    // The preparation engine and the prepared pages it fills (kept until the next preparation
+    // clears them or a prepared report is loaded).
+    TfrxCustomEngine& Engine() const { return *engine_; }
+    TfrxPreviewPages& PreviewPages() const { return *previewPages_; }
+    // The report's script: a preparation compiles the template's script into it, and the
+    // event procedures of objects run there.
+    TfsScript& Script() const { return *script_; }
 
     // ---- published properties ----
     TfrxDataSet* DataSet() const;
@@ -127,6 +138,18 @@ public:
     // Shows the errors through the hook unless SilentMode is on or there are none.
     void ShowErrors() const;
 
+    // Progress of preparing, printing or exporting: the host's OnProgressStart, OnProgress
+    // (with the page number) and OnProgressStop; pending messages are processed after each.
+    void InternalOnProgressStart(TfrxProgressType kind);
+    void InternalOnProgress(TfrxProgressType kind, int progress);
+    void InternalOnProgressStop(TfrxProgressType kind);
+    // A click on a view in the preview: its OnPreviewClick procedure runs with (Sender,
+    // Button, Shift, Modified), then the host's OnClickObject; `modified` tells whether
+    // either changed the view's page.
+    void DoPreviewClick(TfrxView& view, int button, int shift, bool& modified);
+    // Opens a web or "mailto:" address through the host; false when nothing took it.
+    bool OpenURL(const std::string& url) const;
+
     const TfrxReport* asReport() const override { return this; }
 
     // Names of all objects of the report (for the uniqueness of names).
@@ -167,6 +190,9 @@ private:
     bool restoringSnapshot_ = false;
     bool designerOpen_ = false;
     NameIndex names_;
+    std::unique_ptr<TfsScript> script_;
+    std::unique_ptr<TfrxCustomEngine> engine_;
+    std::unique_ptr<TfrxPreviewPages> previewPages_;
 };
 
 // The stored form of a password: every character code decreased (encode) or increased (decode)

@@ -20,6 +20,8 @@ struct ReportHooks {
     // Opens the designer for the report and returns when it closes; the result says whether
     // the template was changed.
     std::function<bool(TfrxReport& report)> openDesigner;
+    // Opens a web or "mailto:" address; false when nothing took it.
+    std::function<bool(const std::string& address)> openUrl;
 };
 
 ReportHooks& reportHooks();

@@ -27,6 +27,8 @@ enum TfrxZoomMode { zmDefault, zmWholePage, zmPageWidth, zmManyPages };
 // Elements of PreviewOptions.Buttons.
 enum TfrxPreviewButton { pbPrint, pbLoad, pbSave, pbExport, pbZoom, pbFind, pbOutline, pbPageSetup, pbTools, pbEdit, pbNavigator };
 enum TfrxRangeBegin { rbFirst, rbCurrent };
+// What a progress notification is about.
+enum TfrxProgressType { ptRunning, ptExporting, ptPrinting };
 enum TfrxRangeEnd { reLast, reCurrent, reCount };
 
 inline constexpr int setBit(int element) { return 1 << element; }

@@ -1,5 +1,6 @@
 #include "report/registry/prop_access.h"
 
+#include <cmath>
 #include <string>
 
 #include "core/error.h"
@@ -23,7 +24,46 @@ int64_t ordinalFromVariant(const PropInfo& prop, const Variant& v) {
     return v.toInt64();
 }
 
+std::string referencedName(const Object* o) {
+    const auto* p = dynamic_cast<const TfrxPersistent*>(o);
+    if (!p) return {};
+    // A reference is written as the component's name.
+    const PropInfo* name = p->classInfo().FindProp("Name");
+    return name && name->getString ? name->getString(*p) : std::string();
+}
+
 }  // namespace
+
+bool samePropValue(const TfrxPersistent& a, const TfrxPersistent& b, const PropInfo& prop) {
+    switch (prop.kind) {
+        case PropKind::Integer:
+        case PropKind::Color:
+        case PropKind::Set:
+        case PropKind::Boolean:
+        case PropKind::Enumeration:
+            return prop.getOrd(a) == prop.getOrd(b);
+        case PropKind::Float: {
+            const double x = prop.getFloat(a), y = prop.getFloat(b);
+            return x == y || (std::isnan(x) && std::isnan(y));
+        }
+        case PropKind::String:
+        case PropKind::Event:
+            return prop.getString(a) == prop.getString(b);
+        case PropKind::Variant:
+            return prop.getVariant(a).toString() == prop.getVariant(b).toString();
+        case PropKind::Reference: {
+            const Object* x = prop.getRef(a);
+            const Object* y = prop.getRef(b);
+            return x == y || referencedName(x) == referencedName(y);
+        }
+        case PropKind::Lines:
+            return prop.getLines(a) == prop.getLines(b);
+        case PropKind::Object:
+        case PropKind::Callback:
+            return true;
+    }
+    return true;
+}
 
 void setOrdinalChecked(TfrxPersistent& obj, const PropInfo& prop, int64_t value) {
     if (!prop.setOrd) invalidValue();

@@ -24,6 +24,12 @@ const PropInfo& RequireProp(const TfrxPersistent& obj, std::string_view name);
 Variant GetPropValue(const TfrxPersistent& obj, std::string_view name);
 void SetPropValue(TfrxPersistent& obj, std::string_view name, const Variant& value);
 
+// Whether two objects of classes that share `prop` hold the same value in it, as their
+// stored forms would show: ordinals, floats (NaN equal to NaN), texts and lines by value,
+// Variants by their text, references by the referenced component's name. Nested objects and
+// callbacks count as equal (nested objects are compared property by property).
+bool samePropValue(const TfrxPersistent& a, const TfrxPersistent& b, const PropInfo& prop);
+
 // Sets an ordinal property after checking the value: an enumeration or Boolean value must be
 // one of its ordinals; a set keeps only the bits of its elements. Raises EConvertError
 // "Invalid property value" otherwise.

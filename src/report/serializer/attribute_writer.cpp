@@ -36,16 +36,6 @@ void appendEscaped(std::string& out, std::string_view prefix, std::string_view n
     out += '"';
 }
 
-// The platform's float-to-text conversion, with a shortcut for whole numbers (most positions
-// and sizes), whose text is their integer digits.
-std::string floatText(double v) {
-    if (v > -1e15 && v < 1e15) {  // false for NaN
-        const auto whole = static_cast<int64_t>(v);
-        if (static_cast<double>(whole) == v) return intToStr(whole);
-    }
-    return floatToStr(v);
-}
-
 // The name a reference is written with.
 std::string referenceName(const Object* target) {
     const auto* c = dynamic_cast<const TfrxComponent*>(target);
@@ -53,55 +43,56 @@ std::string referenceName(const Object* target) {
 }
 
 void writeOrdinal(std::string& out, const TfrxPersistent& obj, const PropInfo& p, bool saveDefaults,
-                  std::string_view prefix) {
+                  std::string_view prefix, std::string_view name) {
     const int64_t v = p.getOrd(obj);
     if (!saveDefaults && p.hasDefault() && v == p.defaultValue) return;
     const bool named = p.kind == PropKind::Boolean || p.kind == PropKind::Enumeration;
     if (named && v >= 0 && v < p.enumType->count())
-        appendPlain(out, prefix, p.name, p.enumType->elements[static_cast<size_t>(v)]);
+        appendPlain(out, prefix, name, p.enumType->elements[static_cast<size_t>(v)]);
     else
-        appendPlain(out, prefix, p.name, intToStr(v));
+        appendPlain(out, prefix, name, intToStr(v));
 }
 
+// The property under the attribute name `name` (normally its own name).
 void writeProperty(std::string& out, const TfrxPersistent& obj, const PropInfo& p, bool saveDefaults,
-                   std::string_view prefix) {
+                   std::string_view prefix, std::string_view name) {
     switch (p.kind) {
         case PropKind::Integer:
         case PropKind::Color:
         case PropKind::Set:
         case PropKind::Boolean:
         case PropKind::Enumeration:
-            writeOrdinal(out, obj, p, saveDefaults, prefix);
+            writeOrdinal(out, obj, p, saveDefaults, prefix, name);
             return;
         case PropKind::Float: {
             const double v = p.getFloat(obj);
             if (!saveDefaults && p.hasDefault() && v == p.floatDefault) return;
-            appendPlain(out, prefix, p.name, floatText(v));
+            appendPlain(out, prefix, name, floatAttributeText(v));
             return;
         }
         case PropKind::String:
         case PropKind::Event: {
             const std::string s = p.getString(obj);
             if (!saveDefaults && s == p.stringDefault) return;
-            appendEscaped(out, prefix, p.name, s);
+            appendEscaped(out, prefix, name, s);
             return;
         }
         case PropKind::Variant: {
             const std::string s = p.getVariant(obj).toString();
             if (!saveDefaults && s.empty()) return;
-            appendEscaped(out, prefix, p.name, s);
+            appendEscaped(out, prefix, name, s);
             return;
         }
         case PropKind::Reference: {
             const std::string s = referenceName(p.getRef(obj));
             if (!saveDefaults && s.empty()) return;
-            appendEscaped(out, prefix, p.name, s);
+            appendEscaped(out, prefix, name, s);
             return;
         }
         case PropKind::Lines: {
             out += ' ';
             out += prefix;
-            out += p.name;
+            out += name;
             out += ".Text=\"";
             const Lines& lines = p.getLines(obj);
             for (size_t i = 0; i < lines.size(); ++i) {
@@ -114,7 +105,7 @@ void writeProperty(std::string& out, const TfrxPersistent& obj, const PropInfo& 
         case PropKind::Object:
             if (const TfrxPersistent* nested = p.nested(obj)) {
                 std::string nestedPrefix(prefix);
-                nestedPrefix += p.name;
+                nestedPrefix += name;
                 nestedPrefix += '.';
                 writeAttributes(out, *nested, saveDefaults, nestedPrefix);
             }
@@ -137,14 +128,30 @@ void fillItem(const TfrxComponent& c, TfrxXMLItem& item, bool saveChildren, bool
 
 }  // namespace
 
+std::string floatAttributeText(double v) {
+    // Whole numbers (most positions and sizes) are their integer digits.
+    if (v > -1e15 && v < 1e15) {  // false for NaN
+        const auto whole = static_cast<int64_t>(v);
+        if (static_cast<double>(whole) == v) return intToStr(whole);
+    }
+    return floatToStr(v);
+}
+
 void writeAttributes(std::string& out, const TfrxPersistent& obj, bool saveDefaults, std::string_view prefix) {
     for (const PropInfo& p : obj.classInfo().props)
-        if (p.isStored(obj)) writeProperty(out, obj, p, saveDefaults, prefix);
-    if (obj.hasPropData()) {
-        TypedWriter w;
-        obj.writePropData(w);
-        appendPlain(out, prefix, "PropData", hexEncode(w.data()));
-    }
+        if (p.isStored(obj)) writeProperty(out, obj, p, saveDefaults, prefix, p.name);
+    if (obj.hasPropData()) writePropDataAttribute(out, obj, prefix);
+}
+
+void writePropertyAttribute(std::string& out, const TfrxPersistent& obj, const PropInfo& prop, std::string_view name,
+                            std::string_view prefix) {
+    writeProperty(out, obj, prop, true, prefix, name);
+}
+
+void writePropDataAttribute(std::string& out, const TfrxPersistent& obj, std::string_view prefix) {
+    TypedWriter w;
+    obj.writePropData(w);
+    appendPlain(out, prefix, "PropData", hexEncode(w.data()));
 }
 
 std::string attributeText(const TfrxPersistent& obj, bool saveDefaults) {

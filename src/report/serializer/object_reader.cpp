@@ -36,8 +36,9 @@ std::string_view shortFormName(char c) {
     }
 }
 
-// A float written with either decimal separator; spaces are ignored.
-double parseFloat(std::string_view value) {
+}  // namespace
+
+double floatAttributeValue(std::string_view value) {
     std::string s;
     s.reserve(value.size());
     for (char c : value) {
@@ -48,6 +49,8 @@ double parseFloat(std::string_view value) {
     if (!v) throw EConvertError("'" + std::string(value) + "' is not a valid floating point value");
     return *v;
 }
+
+namespace {
 
 [[noreturn]] void invalidEnumValue(const TfrxPersistent& obj, const PropInfo& prop, std::string_view value) {
     std::string where;
@@ -134,7 +137,7 @@ void ObjectReader::applyValue(TfrxPersistent& obj, const PropInfo& p, std::strin
             return;
         }
         case PropKind::Float:
-            p.setFloat(obj, parseFloat(value));
+            p.setFloat(obj, floatAttributeValue(value));
             return;
         case PropKind::String:
         case PropKind::Event:
@@ -167,9 +170,13 @@ void ObjectReader::readPropData(TfrxPersistent& obj, std::string_view hex) {
     }
 }
 
-void ObjectReader::readElement(TfrxComponent& c, const TfrxXMLItem& item) {
+void ObjectReader::beginComponent(TfrxComponent& c) {
     read_.emplace_back(&c);
     c.SetLoading(true);
+}
+
+void ObjectReader::readElement(TfrxComponent& c, const TfrxXMLItem& item) {
+    beginComponent(c);
     applyAttributeText(c, item.Text());
     readChildren(c, item);
 }

@@ -26,6 +26,18 @@ class TypedReader;
 // with their name and a point as prefix), then the PropData attribute when the object has
 // extra data. With `saveDefaults` values equal to their declared defaults are written too.
 void writeAttributes(std::string& out, const TfrxPersistent& obj, bool saveDefaults, std::string_view prefix = {});
+// One property as ` Prefix.name="value"`, also when it is at its default; `name` is the
+// attribute name to write it under (prepared pages write Left as "l", ...).
+void writePropertyAttribute(std::string& out, const TfrxPersistent& obj, const PropInfo& prop, std::string_view name,
+                            std::string_view prefix = {});
+// The extra data of `obj` as ` PrefixPropData="hex"`, also when it holds nothing.
+void writePropDataAttribute(std::string& out, const TfrxPersistent& obj, std::string_view prefix = {});
+// A float as attributes hold it: the platform's float-to-text conversion (whole numbers as
+// their digits).
+std::string floatAttributeText(double v);
+// A float attribute value written with either decimal separator (spaces ignored); raises
+// EConvertError "'x' is not a valid floating point value".
+double floatAttributeValue(std::string_view value);
 // The attribute text of a collection item (each attribute preceded by a space).
 std::string attributeText(const TfrxPersistent& obj, bool saveDefaults = false);
 // Fills `item` with the element of `c`: tag = class name, Name="..." and the attributes; the
@@ -58,6 +70,9 @@ public:
     // Applies the element's attributes to `c` and creates its children (and theirs) from the
     // child elements. Unregistered classes are reported and skipped with their subtree.
     void readElement(TfrxComponent& c, const TfrxXMLItem& item);
+    // Marks `c` as being read, for a caller that applies its attribute texts and creates its
+    // children itself; finish() ends the reading of it like that of readElement's objects.
+    void beginComponent(TfrxComponent& c);
     // Sets the pending references, clears the loading marks and calls Loaded() on every
     // object read (but not on a report).
     void finish();

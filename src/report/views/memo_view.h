@@ -79,6 +79,10 @@ public:
     void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
     std::string ComponentText() const override { return Text(); }
 
+    // The page count that "TotalPages#" shows, handed over when a prepared page is drawn.
+    int TotalPages() const { return totalPages_; }
+    void SetTotalPages(int v) { totalPages_ = v; }
+
 protected:
     // Run-time state of a preparation (not stored).
     Variant value_ = Variant::null();

@@ -148,6 +148,9 @@ void TfrxXMLDocument::LoadItem(TfrxXMLItem* item) {
     TfrxXMLItem copy;
     XmlReader reader(*stream, false);
     reader.readElement(copy, XmlReader::Mode::Reload);
+    // A backing stream that no longer holds the element (cut short or overwritten) must not
+    // pass for an element without children.
+    if (copy.name_.empty() || copy.name_[0] == '/') throw EFormatError(kInvalidFileFormat);
     std::vector<TfrxXMLItem*> children;
     for (auto& child : copy.items_) {
         child->parent_ = item;

@@ -101,6 +101,16 @@ int TfrxXMLItem::IndexOf(const TfrxXMLItem* item) const {
     return -1;
 }
 
+size_t TfrxXMLItem::heldBytes() const {
+    // Every heap block carries the allocator's size header and is rounded up to 16 bytes.
+    const auto block = [](size_t n) { return std::max<size_t>(32, (n + sizeof(size_t) + 15) / 16 * 16); };
+    const std::string empty;
+    const auto text = [&](const std::string& s) { return s.capacity() > empty.capacity() ? block(s.capacity() + 1) : 0; };
+    size_t bytes = block(sizeof(TfrxXMLItem)) + text(name_) + text(text_);
+    if (items_.capacity() > 0) bytes += block(items_.capacity() * sizeof(items_[0]));
+    return bytes;
+}
+
 void TfrxXMLItem::Clear() {
     destroyAll(items_);
     items_.shrink_to_fit();

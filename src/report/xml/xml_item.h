@@ -48,6 +48,11 @@ public:
     // Replaces the attribute in place or appends it; `value` is escaped.
     void SetProp(std::string_view name, std::string_view value);
 
+    // Bytes of memory this element holds without its children's own: the item itself, the
+    // heap blocks of its name and attribute text (texts short enough for the string's inner
+    // buffer take none), its child list, and the allocator's overhead per block.
+    size_t heldBytes() const;
+
     // ---- fields ----
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }

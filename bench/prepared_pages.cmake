@@ -1,0 +1,1 @@
+lumaro_benchmark(prepared_pages DEPS report)

@@ -1,0 +1,1 @@
+lumaro_fuzzer(prepared_report DEPS report)

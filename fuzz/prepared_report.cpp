@@ -1,0 +1,48 @@
+// Reads arbitrary bytes as a prepared report (".fp3"), then rebuilds, measures and draws every
+// page onto a display list and asks what lies under a few points. A file that is refused
+// leaves the pages empty; one that is read saves and reads back again. Nothing may crash, hang
+// or leak, and the drawing stays bounded.
+#include <cstdint>
+#include <string>
+
+#include "core/error.h"
+#include "core/stream.h"
+#include "fuzz_check.h"
+#include "gfx/display_list.h"
+#include "report/model/report.h"
+#include "report/model/report_hooks.h"
+#include "report/model/report_page.h"
+#include "report/prepared/preview_pages.h"
+
+using namespace lumaro;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    reportHooks().askPassword = nullptr;
+    reportHooks().showErrors = nullptr;
+    reportHooks().openUrl = nullptr;
+    TfrxReport report;
+    TfrxPreviewPages& pages = report.PreviewPages();
+    MemoryStream in(std::string(reinterpret_cast<const char*>(data), size));
+    try {
+        pages.LoadFromStream(in);
+    } catch (const Exception&) {
+        CHECK(pages.Count() == 0 && pages.SourcePageCount() == 0 && pages.CurPage() == -1);
+        return 0;
+    }
+    for (int i = 0; i < pages.Count(); ++i) {
+        const auto [width, height] = pages.GetPageSize(i);
+        DisplayList list;
+        pages.DrawPage(i, list, 1, 1, 0, 0);
+        CHECK(list.commands().size() < 50'000'000);
+        for (const double x : {0.0, 50.0, width / 2.0})
+            for (const double y : {0.0, 50.0, height / 2.0})
+                pages.ObjectOver(i, x, y, x == 50, mbLeft, 0, 1, 0, 0);
+    }
+    MemoryStream out;
+    pages.SaveToStream(out);
+    TfrxReport again;
+    MemoryStream back(out.data());
+    again.PreviewPages().LoadFromStream(back);
+    CHECK(again.PreviewPages().Count() == pages.Count());
+    return 0;
+}
