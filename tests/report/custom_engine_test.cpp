@@ -4,6 +4,8 @@
 #include "../script/script_runner.h"
 #include "report/engine/custom_engine.h"
 #include "report/model/report.h"
+#include "report/model/report_page.h"
+#include "report/prepared/preview_pages.h"
 #include "report/registry/class_registry.h"
 #include "report/registry/prop_access.h"
 
@@ -35,4 +37,34 @@ TEST(CustomEngine, ScriptsSeeTheEngine) {
     EXPECT_EQ(r.output, "12.5\nTrue\n7\n");
     EXPECT_EQ(report.Engine().CurY(), 12.5);
     EXPECT_FALSE(report.Engine().FinalPass());
+}
+
+TEST(CustomEngine, ScriptsAddAnchorsAndOutlineEntries) {
+    TfrxReport report;
+    TfrxPreviewPages& pages = report.PreviewPages();
+    TfrxReportPage page;
+    page.ApplyPrinterDefaults();
+    pages.AddPage(page);
+    pages.AddPage(page);
+    report.Engine().SetCurY(41.5);
+    TestScript script;
+    script.script().AddObject("Engine", &report.Engine());
+    script.script().AddObject("Outline", &pages.Outline());
+    const ScriptRun r = script.run(
+        "begin Engine.AddAnchor('Total'); ShowMessage(Engine.GetAnchorPage('total'));"
+        " ShowMessage(Engine.GetAnchorPage('none'));"
+        " Outline.AddItem('Group'); Outline.AddItem('Label'); Outline.LevelUp; Outline.AddItem('Label 2');"
+        " Outline.LevelRoot; Outline.AddItem('Group 2'); end.");
+    ASSERT_TRUE(r.compiled) << r.error;
+    EXPECT_EQ(r.error, "");
+    EXPECT_EQ(r.output, "2\n1\n");
+    TfrxOutline& outline = pages.Outline();
+    outline.LevelRoot();
+    ASSERT_EQ(outline.Count(), 2);
+    EXPECT_EQ(outline.GetItem(0).text, "Group");
+    EXPECT_EQ(outline.GetItem(0).page, 1);
+    EXPECT_EQ(outline.GetItem(0).top, 42);
+    outline.LevelDown(0);
+    EXPECT_EQ(outline.Count(), 2);
+    EXPECT_EQ(outline.GetItem(1).text, "Label 2");
 }

@@ -109,6 +109,7 @@ const DifferenceWriter::Plan& DifferenceWriter::planFor(const TfrxComponent& obj
     const ClassInfo& cls = obj.classInfo();
     if (const auto it = plans_.find(&cls); it != plans_.end()) return it->second;
     Plan plan;
+    plan.form = printedFormOf(obj);
     plan.band = dynamic_cast<const TfrxBand*>(&obj) != nullptr;
     plan.view = dynamic_cast<const TfrxView*>(&obj) != nullptr && hasDifferenceList(obj);
     plan.memo = dynamic_cast<const TfrxCustomMemoView*>(&obj) != nullptr;

@@ -30,6 +30,8 @@ public:
     // object of the same class. A pass that is not the final one writes only geometry, the
     // base attributes and the font.
     void write(std::string& out, const TfrxComponent& printed, const TfrxComponent& source, bool finalPass);
+    // printedFormOf, found once per class.
+    PrintedForm formOf(const TfrxComponent& obj) { return planFor(obj).form; }
 
 private:
     enum class Group { Base, Font, View, Memo, Shape };
@@ -40,6 +42,7 @@ private:
         Group group;
     };
     struct Plan {
+        PrintedForm form = PrintedForm::Differences;
         std::vector<Attribute> attributes;
         bool band = false;
         bool view = false;

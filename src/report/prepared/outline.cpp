@@ -1,11 +1,19 @@
 #include "report/prepared/outline.h"
 
+#include <algorithm>
+
 #include "core/number_text.h"
+#include "report/engine/custom_engine.h"
 #include "report/prepared/preview_pages.h"
 #include "report/xml/attribute_text.h"
 #include "report/xml/xml_item.h"
 
 namespace lumaro {
+
+int wholePixels(double v) {
+    if (!(v == v)) return 0;
+    return static_cast<int>(roundHalfEven(std::clamp(v, -2147483648.0, 2147483647.0)));
+}
 
 TfrxOutlineItem TfrxOutline::read(const TfrxXMLItem& item) {
     TfrxOutlineItem entry;
@@ -33,6 +41,8 @@ void TfrxOutline::AddItem(std::string_view text, int top) {
     write(*item, {std::string(text), pages_.CurPage(), top});
     current_ = item;
 }
+
+void TfrxOutline::AddItem(std::string_view text) { AddItem(text, wholePixels(pages_.Engine().CurY())); }
 
 void TfrxOutline::LevelUp() {
     if (!current_) return;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/object.h"
+
 namespace lumaro {
 
 class TfrxXMLItem;
@@ -16,12 +18,16 @@ struct TfrxOutlineItem {
     int top = 0;
 };
 
-class TfrxCustomOutline {
-public:
-    virtual ~TfrxCustomOutline() = default;
+// A position in whole pixels (ties to even), kept inside the range of int.
+int wholePixels(double v);
 
+// Scripts see the outline as "Outline" (AddItem, LevelRoot, LevelUp).
+class TfrxCustomOutline : public Object {
+public:
     // Adds an entry under the current item (text, the current page, top) and makes it current.
     virtual void AddItem(std::string_view text, int top) = 0;
+    // The same at the engine's CurY, as scripts add entries.
+    virtual void AddItem(std::string_view text) = 0;
     virtual void LevelRoot() = 0;
     // The current item's parent becomes current, unless it is the outline itself.
     virtual void LevelUp() = 0;
@@ -43,6 +49,7 @@ public:
     explicit TfrxOutline(TfrxPreviewPages& pages) : pages_(pages) {}
 
     void AddItem(std::string_view text, int top) override;
+    void AddItem(std::string_view text) override;
     void LevelRoot() override { current_ = nullptr; }
     void LevelUp() override;
     void LevelDown(int index) override;

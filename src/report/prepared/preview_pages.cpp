@@ -36,12 +36,6 @@ std::string shortNameBase(const TfrxComponent& obj) {
 bool isPageFooter(const TfrxComponent* obj) { return dynamic_cast<const TfrxPageFooter*>(obj) != nullptr; }
 bool isColumnFooter(const TfrxComponent* obj) { return dynamic_cast<const TfrxColumnFooter*>(obj) != nullptr; }
 
-// A position in whole pixels (ties to even), kept inside the range of int.
-int wholePixels(double v) {
-    if (!(v == v)) return 0;
-    return static_cast<int>(roundHalfEven(std::clamp(v, -2147483648.0, 2147483647.0)));
-}
-
 }  // namespace
 
 // ---- TfrxCustomPreviewPages
@@ -235,7 +229,7 @@ void TfrxPreviewPages::AddPage(TfrxReportPage& page) {
 void TfrxPreviewPages::addObjectTo(TfrxXMLItem& parent, TfrxComponent& obj) {
     if (!obj.Visible()) return;
     TfrxXMLItem* target = &parent;
-    const PrintedForm form = printedFormOf(obj);
+    const PrintedForm form = differences_.formOf(obj);
     if (form != PrintedForm::Skipped) {
         TfrxXMLItem* item = parent.Add();
         buf_.clear();

@@ -9,10 +9,12 @@
 
 #include "core/error.h"
 #include "core/text.h"
+#include "report/engine/custom_engine.h"
 #include "report/model/component.h"
 #include "report/model/dataset.h"
 #include "report/model/page.h"
 #include "report/model/report.h"
+#include "report/prepared/preview_pages.h"
 #include "report/registry/class_registry.h"
 #include "report/registry/weak_ref.h"
 #include "report/script/published_properties.h"
@@ -223,6 +225,32 @@ Variant reportShowReport(MemberCall& c) {
 }
 Variant reportVariables(MemberCall& c) { return objectValue(&self<TfrxReport>(c, "Variables").Variables()); }
 
+// ---- TfrxCustomEngine: anchors are kept by the prepared pages.
+TfrxPreviewPages& enginePages(MemberCall& c, const char* member) {
+    return self<TfrxCustomEngine>(c, member).Report().PreviewPages();
+}
+Variant engineAddAnchor(MemberCall& c) {
+    enginePages(c, "AddAnchor").AddAnchor(arg(c.params, 0).toString());
+    return {};
+}
+Variant engineGetAnchorPage(MemberCall& c) {
+    return enginePages(c, "GetAnchorPage").GetAnchorPage(arg(c.params, 0).toString());
+}
+
+// ---- TfrxCustomOutline
+Variant outlineAddItem(MemberCall& c) {
+    self<TfrxCustomOutline>(c, "AddItem").AddItem(arg(c.params, 0).toString());
+    return {};
+}
+Variant outlineLevelRoot(MemberCall& c) {
+    self<TfrxCustomOutline>(c, "LevelRoot").LevelRoot();
+    return {};
+}
+Variant outlineLevelUp(MemberCall& c) {
+    self<TfrxCustomOutline>(c, "LevelUp").LevelUp();
+    return {};
+}
+
 const MemberHandlerRow kHandlers[] = {
     {"TFRXCOMPONENT.CLEAR", componentClear},
     {"TFRXCOMPONENT.FINDOBJECT", componentFindObject},
@@ -258,6 +286,11 @@ const MemberHandlerRow kHandlers[] = {
     {"TFRXREPORT.SAVETOFILE", reportSaveToFile},
     {"TFRXREPORT.SHOWREPORT", reportShowReport},
     {"TFRXREPORT.VARIABLES.GET", reportVariables},
+    {"TFRXCUSTOMENGINE.ADDANCHOR", engineAddAnchor},
+    {"TFRXCUSTOMENGINE.GETANCHORPAGE", engineGetAnchorPage},
+    {"TFRXCUSTOMOUTLINE.ADDITEM", outlineAddItem},
+    {"TFRXCUSTOMOUTLINE.LEVELROOT", outlineLevelRoot},
+    {"TFRXCUSTOMOUTLINE.LEVELUP", outlineLevelUp},
 };
 
 // Instances of a class of the object model: objects whose registry class derives from it.
@@ -271,6 +304,8 @@ TfsIsInstance registryInstance(const ClassInfo* info) {
 TfsIsInstance hostInstance(std::string_view name) {
     if (name == "TfrxVariable") return instanceOf<TfrxVariable>();
     if (name == "TfrxVariables") return instanceOf<TfrxVariables>();
+    if (name == "TfrxCustomOutline") return instanceOf<TfrxCustomOutline>();
+    if (name == "TfrxOutline") return instanceOf<TfrxOutline>();
     return {};
 }
 
