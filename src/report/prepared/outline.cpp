@@ -5,6 +5,7 @@
 #include "core/number_text.h"
 #include "report/engine/custom_engine.h"
 #include "report/prepared/preview_pages.h"
+#include "report/prepared/sections.h"
 #include "report/xml/attribute_text.h"
 #include "report/xml/xml_item.h"
 
@@ -31,7 +32,7 @@ void TfrxOutline::write(TfrxXMLItem& item, const TfrxOutlineItem& entry) {
     item.SetText(std::move(text));
 }
 
-TfrxXMLItem& TfrxOutline::Root() { return pages_.Section("outline"); }
+TfrxXMLItem& TfrxOutline::Root() { return pages_.Section(prepared::kOutlineSection); }
 
 TfrxXMLItem& TfrxOutline::Current() { return current_ ? *current_ : Root(); }
 

@@ -11,6 +11,7 @@
 #include "report/model/report.h"
 #include "report/model/report_page.h"
 #include "report/prepared/preview_pages.h"
+#include "report/prepared/sections.h"
 #include "report/registry/class_info.h"
 #include "report/serializer/serializer.h"
 #include "report/xml/attribute_text.h"
@@ -19,11 +20,8 @@ namespace lumaro {
 
 namespace {
 
-constexpr std::string_view kRootName = "preparedreport";
-constexpr std::string_view kReportSection = "report";
-constexpr std::string_view kSourcePagesSection = "sourcepages";
-constexpr std::string_view kDictionarySection = "dictionary";
-constexpr std::string_view kCutSection = "cutted";
+using namespace prepared;
+
 
 // The report's settings a prepared report keeps, in the order they are written.
 constexpr std::string_view kReportSettings[] = {"DotMatrixReport", "PreviewOptions.OutlineVisible",

@@ -1,6 +1,7 @@
 // The prepared pages as the engine fills them: source pages and short names, output pages,
 // printed objects, the holding area of kept bands, passes, anchors and the file cache.
 #include "report/prepared/preview_pages.h"
+#include "report/prepared/sections.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,10 +18,8 @@ namespace lumaro {
 
 namespace {
 
-constexpr std::string_view kRootName = "preparedreport";
-constexpr std::string_view kPagesSection = "previewpages";
-constexpr std::string_view kCutSection = "cutted";
-constexpr std::string_view kAnchorsSection = "anchors";
+using namespace prepared;
+
 
 // The short-name base of an object: "b" for a band, else the lower-cased first letter of its
 // class name without "Tfrx" and "View" ("m" for text objects, "p" for pictures).
