@@ -22,7 +22,6 @@ namespace {
 
 using namespace prepared;
 
-
 // The report's settings a prepared report keeps, in the order they are written.
 constexpr std::string_view kReportSettings[] = {"DotMatrixReport", "PreviewOptions.OutlineVisible",
                                                 "PreviewOptions.OutlineWidth"};

@@ -1,7 +1,6 @@
 // The prepared pages as the engine fills them: source pages and short names, output pages,
 // printed objects, the holding area of kept bands, passes, anchors and the file cache.
 #include "report/prepared/preview_pages.h"
-#include "report/prepared/sections.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,6 +11,7 @@
 #include "report/model/band.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
+#include "report/prepared/sections.h"
 #include "report/serializer/serializer.h"
 
 namespace lumaro {
@@ -19,7 +19,6 @@ namespace lumaro {
 namespace {
 
 using namespace prepared;
-
 
 // The short-name base of an object: "b" for a band, else the lower-cased first letter of its
 // class name without "Tfrx" and "View" ("m" for text objects, "p" for pictures).
