@@ -198,7 +198,8 @@ public:
     bool LoadFromFile(const std::string& fileName, bool mustExist = false) override;
     // Writes beside the file and replaces it only when the whole report is written.
     void SaveToFile(const std::string& fileName) override;
-    static constexpr int64_t kMaxFileSize = int64_t{1} << 31;
+    // A million labels make a file of about 250 MB.
+    static constexpr int64_t kMaxFileSize = int64_t{1} << 30;
 
     // The last anchor of that text (letter case ignored).
     std::optional<TfrxOutlineItem> FindAnchor(std::string_view text);
