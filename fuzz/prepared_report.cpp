@@ -10,16 +10,13 @@
 #include "fuzz_check.h"
 #include "gfx/display_list.h"
 #include "report/model/report.h"
-#include "report/model/report_hooks.h"
 #include "report/model/report_page.h"
 #include "report/prepared/preview_pages.h"
+#include "report/views/view.h"
 
 using namespace lumaro;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    reportHooks().askPassword = nullptr;
-    reportHooks().showErrors = nullptr;
-    reportHooks().openUrl = nullptr;
     TfrxReport report;
     TfrxPreviewPages& pages = report.PreviewPages();
     // Inputs of odd length are loaded partially: their pages marked ld="0" are read back from
@@ -40,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         const auto [width, height] = pages.GetPageSize(i);
         DisplayList list;
-        pages.DrawPage(i, list, 1, 1, 0, 0);
+        pages.DrawPage(i, DrawContext{list}, [](const TfrxView&, const std::exception&) {});
         CHECK(list.commands().size() < 50'000'000);
         for (const double x : {0.0, 50.0, width / 2.0})
             for (const double y : {0.0, 50.0, height / 2.0})

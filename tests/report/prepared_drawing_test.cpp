@@ -6,7 +6,6 @@
 
 #include "drawing_test_util.h"
 #include "prepared_test_util.h"
-#include "report/model/report_hooks.h"
 #include "script/script.h"
 
 using namespace lumaro;
@@ -42,7 +41,7 @@ TEST(PreparedDrawing, MarginsAndMirroredMargins) {
         t.page->SetMirrorMargins(c.mirror);
         t.run(24, 8);
         DisplayList list;
-        t.pages().DrawPage(c.page, list, 1, 1, 0, 0);
+        t.pages().DrawPage(c.page, DrawContext{list, 1, 1, 0, 0});
         const std::vector<double> lefts = rectLefts(list);
         ASSERT_EQ(lefts.size(), 8u) << c.page;
         // The label's frame lies 2 pixels into the band.
@@ -51,7 +50,7 @@ TEST(PreparedDrawing, MarginsAndMirroredMargins) {
         EXPECT_EQ(t.pages().GetPage(c.page)->LeftMargin(), 20);
         // Scaled and offset like the page.
         DisplayList zoomed;
-        t.pages().DrawPage(c.page, zoomed, 2, 2, 100, 50);
+        t.pages().DrawPage(c.page, DrawContext{zoomed, 2, 2, 100, 50});
         EXPECT_EQ(rectLefts(zoomed)[0], std::nearbyint(100 + 2 * (c.margin * 3.77953 + 2))) << c.mirror << " " << c.page;
     }
 }
@@ -61,20 +60,49 @@ TEST(PreparedDrawing, ViewsThatAreNotPrintableStayOffPrinters) {
     t.frame->SetPrintable(false);
     t.run(3);
     DisplayList preview;
-    t.pages().DrawPage(0, preview, 1, 1, 0, 0);
+    t.pages().DrawPage(0, DrawContext{preview, 1, 1, 0, 0});
     PrinterList printer;
-    t.pages().DrawPage(0, printer, 1, 1, 0, 0);
+    t.pages().DrawPage(0, DrawContext{printer, 1, 1, 0, 0});
     EXPECT_EQ(rectLefts(preview).size(), 3u);
     EXPECT_EQ(rectLefts(printer).size(), 0u);
     EXPECT_EQ(linesOf(printer).size(), linesOf(preview).size());
     EXPECT_FALSE(linesOf(printer).empty());
 }
 
+TEST(PreparedDrawing, ExportsOfWhatIsPrintedLeaveOutWhatIsNotPrintable) {
+    LabelTemplate t;
+    t.frame->SetPrintable(false);
+    t.run(3);
+    DisplayList list;
+    DrawContext context{list};
+    context.printing = true;
+    t.pages().DrawPage(0, context);
+    EXPECT_TRUE(rectLefts(list).empty());
+}
+
+TEST(PreparedDrawing, AViewThatRaisesIsReportedAndTheOthersAreDrawn) {
+    LabelTemplate t;
+    t.run(2);
+    // The first label's barcode gets a text its symbology refuses.
+    TfrxReportPage* page = t.pages().GetPage(0);
+    auto* code = dynamic_cast<TfrxBarCodeView*>(page->FindObject("BarCode1"));
+    ASSERT_NE(code, nullptr);
+    code->SetBarType(bcCodeEAN13);
+    code->SetText("59012A");
+    DisplayList list;
+    std::vector<std::string> errors;
+    t.pages().DrawPage(0, DrawContext{list}, [&](const TfrxView& view, const std::exception& e) {
+        errors.push_back(view.Name() + ": " + e.what());
+    });
+    EXPECT_EQ(errors, (std::vector<std::string>{"BarCode1: Barcode must be numeric"}));
+    EXPECT_EQ(rectLefts(list).size(), 2u);
+}
+
 TEST(PreparedDrawing, TextObjectsGetThePageCount) {
     LabelTemplate t;
     t.run(20, 8);
     DisplayList list;
-    t.pages().DrawPage(1, list, 1, 1, 0, 0);
+    t.pages().DrawPage(1, DrawContext{list, 1, 1, 0, 0});
     TfrxReportPage* page = t.pages().GetPage(1);
     for (TfrxComponent* c : page->AllObjects())
         if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(c)) {
@@ -82,7 +110,7 @@ TEST(PreparedDrawing, TextObjectsGetThePageCount) {
         }
     // Nothing for a page that is not there.
     DisplayList none;
-    t.pages().DrawPage(3, none, 1, 1, 0, 0);
+    t.pages().DrawPage(3, DrawContext{none, 1, 1, 0, 0});
     EXPECT_TRUE(none.empty());
 }
 
@@ -120,14 +148,13 @@ TEST(PreparedDrawing, ObjectOver) {
         t.pages().AddAnchor("total");
         t.finish();
         std::string opened;
-        reportHooks().openUrl = [&](const std::string& address) {
+        t.report.Host().openUrl = [&](const std::string& address) {
             opened = address;
             return true;
         };
         TfrxComponent* over = nullptr;
         t.report.OnMouseOverObject = [&](TfrxReportComponent& view) { over = &view; };
         const TfrxObjectOverResult r = t.pages().ObjectOver(0, c.x, c.y, c.click, mbLeft, 0, 1, 0, 0);
-        reportHooks().openUrl = nullptr;
         EXPECT_EQ(r.hit, c.expected.hit) << c.what;
         EXPECT_EQ(r.cursor, c.expected.cursor) << c.what;
         EXPECT_EQ(r.hint, c.expected.hint) << c.what;

@@ -3,13 +3,11 @@
 #include <filesystem>
 
 #include "core/error.h"
-#include "core/process_hook.h"
 #include "core/resources.h"
 #include "core/stream.h"
 #include "core/text.h"
-#include "report/model/dataset.h"
-#include "report/model/report_hooks.h"
 #include "report/engine/custom_engine.h"
+#include "report/model/dataset.h"
 #include "report/model/report_page.h"
 #include "report/prepared/preview_pages.h"
 #include "report/registry/class_builder.h"
@@ -48,11 +46,6 @@ void writeItemList(TypedWriter& w, std::string_view name, int count, const std::
 }
 
 }  // namespace
-
-ReportHooks& reportHooks() {
-    static ReportHooks hooks;
-    return hooks;
-}
 
 std::string scramblePassword(std::string_view password, bool encode) {
     std::string bytes = utf8ToCp1250(password);
@@ -196,7 +189,7 @@ void TfrxReport::LoadFromStream(Stream& stream) {
 
     if (!restoringSnapshot_ && !reportOptions_.Password().empty()) {
         std::string entered;
-        const auto& ask = reportHooks().askPassword;
+        const auto ask = host_.askPassword;
         if (!ask || !ask(entered) || entered != reportOptions_.Password()) {
             Clear();
             return;
@@ -218,11 +211,11 @@ void TfrxReport::SaveToStream(Stream& stream, bool saveChildren, bool saveDefaul
 }
 
 void TfrxReport::ShowReport(bool clearPrepared) {
-    if (const auto& show = reportHooks().showReport) show(*this, clearPrepared);
+    if (const auto show = host_.showReport) show(*this, clearPrepared);
 }
 
 bool TfrxReport::OpenDesigner() {
-    const auto& open = reportHooks().openDesigner;
+    const auto open = host_.openDesigner;
     if (designerOpen_ || !open) return false;
     bool hasPage = false;
     for (const TfrxComponent* c : Objects()) hasPage = hasPage || dynamic_cast<const TfrxPage*>(c);
@@ -243,7 +236,7 @@ TfrxDataSet* TfrxReport::GetDataset(std::string_view alias) const {
 }
 
 void TfrxReport::ShowErrors() const {
-    const auto& show = reportHooks().showErrors;
+    const auto show = host_.showErrors;
     if (errors_.empty() || engineOptions_.SilentMode() || !show) return;
     std::string message = frxGet("clErrors");
     for (const std::string& line : errors_.lines()) {
@@ -255,17 +248,17 @@ void TfrxReport::ShowErrors() const {
 
 void TfrxReport::InternalOnProgressStart(TfrxProgressType kind) {
     if (OnProgressStart) OnProgressStart(kind);
-    processMessages();
+    host_.pumpMessages();
 }
 
 void TfrxReport::InternalOnProgress(TfrxProgressType kind, int progress) {
     if (OnProgress) OnProgress(kind, progress);
-    processMessages();
+    host_.pumpMessages();
 }
 
 void TfrxReport::InternalOnProgressStop(TfrxProgressType kind) {
     if (OnProgressStop) OnProgressStop(kind);
-    processMessages();
+    host_.pumpMessages();
 }
 
 void TfrxReport::DoPreviewClick(TfrxView& view, int button, int shift, bool& modified) {
@@ -279,8 +272,7 @@ void TfrxReport::DoPreviewClick(TfrxView& view, int button, int shift, bool& mod
 }
 
 bool TfrxReport::OpenURL(const std::string& url) const {
-    const auto& open = reportHooks().openUrl;
-    return open && open(url);
+    return host_.openUrl && host_.openUrl(url);
 }
 
 void TfrxReport::writePropData(TypedWriter& w) const {

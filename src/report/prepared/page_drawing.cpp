@@ -1,9 +1,9 @@
 // Drawing prepared pages, and what lies under the mouse in the preview.
+#include <tuple>
 #include <utility>
 
 #include "core/number_text.h"
 #include "core/text.h"
-#include "gfx/canvas.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
 #include "report/prepared/preview_pages.h"
@@ -53,25 +53,28 @@ std::vector<TfrxView*> viewsOf(const TfrxReportPage& page) {
 
 }  // namespace
 
-void TfrxPreviewPages::DrawPage(int index, Canvas& canvas, double scaleX, double scaleY, double offsetX,
-                                double offsetY) {
+void TfrxPreviewPages::DrawPage(int index, const DrawContext& context, const ViewDrawError& onError) {
     TfrxReportPage* page = GetPage(index);
     if (!page) return;
     MirroredMargins mirrored(*page, index);
+    DrawContext paper = context;
+    paper.printing = context.printing || context.isPrinter();
 
     // The page's colour, frame and background picture cover the printable area.
-    TfrxPictureView& background = page->BackPictureView();
-    background.SetBounds(page->LeftMargin() * kMillimetreToPixels, page->TopMargin() * kMillimetreToPixels,
-                         (page->PaperWidth() - page->LeftMargin() - page->RightMargin()) * kMillimetreToPixels,
-                         (page->PaperHeight() - page->TopMargin() - page->BottomMargin()) * kMillimetreToPixels);
-    background.Draw(canvas, scaleX, scaleY, offsetX, offsetY);
+    page->BackPictureView().SetBounds(
+        page->LeftMargin() * kMillimetreToPixels, page->TopMargin() * kMillimetreToPixels,
+        (page->PaperWidth() - page->LeftMargin() - page->RightMargin()) * kMillimetreToPixels,
+        (page->PaperHeight() - page->TopMargin() - page->BottomMargin()) * kMillimetreToPixels);
+    drawView(paper, page->BackPictureView(), onError);
 
-    const auto [x, y] = printableOrigin(*page, scaleX, scaleY, offsetX, offsetY);
+    DrawContext inside = paper;
+    std::tie(inside.offsetX, inside.offsetY) =
+        printableOrigin(*page, context.scaleX, context.scaleY, context.offsetX, context.offsetY);
     const int totalPages = Count();
     for (TfrxView* view : viewsOf(*page)) {
-        if (canvas.isPrinter() && !view->Printable()) continue;
+        if (inside.printing && !view->Printable()) continue;
         if (auto* memo = dynamic_cast<TfrxCustomMemoView*>(view)) memo->SetTotalPages(totalPages);
-        view->Draw(canvas, scaleX, scaleY, x, y);
+        drawView(inside, *view, onError);
     }
 }
 

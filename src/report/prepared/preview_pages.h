@@ -23,11 +23,12 @@
 #include "report/prepared/difference_writer.h"
 #include "report/prepared/outline.h"
 #include "report/registry/weak_ref.h"
+#include "report/views/draw/template_page_drawing.h"
+#include "report/views/draw_context.h"
 #include "report/xml/xml_document.h"
 
 namespace lumaro {
 
-class Canvas;
 class Stream;
 class TfrxComponent;
 class TfrxCustomEngine;
@@ -104,7 +105,7 @@ public:
     // ---- used by the preview and printing ----
     virtual TfrxReportPage* GetPage(int index) = 0;
     virtual std::pair<int, int> GetPageSize(int index) = 0;
-    virtual void DrawPage(int index, Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) = 0;
+    virtual void DrawPage(int index, const DrawContext& context, const ViewDrawError& onError = {}) = 0;
     virtual void AddEmptyPage(int index) = 0;
     virtual void DeletePage(int index) = 0;
     virtual void ModifyPage(int index, TfrxReportPage& page) = 0;
@@ -176,7 +177,13 @@ public:
     TfrxReportPage* GetPage(int index) override;
     // Width and height in pixels, (0, 0) for an index out of range.
     std::pair<int, int> GetPageSize(int index) override;
-    void DrawPage(int index, Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    // Draws the page at the context's scales, its paper's top left corner at the offsets: the
+    // background over the printable area, then every view. On every second page (odd index)
+    // of a page with mirrored margins the left and right margins change places. When printing
+    // (the context says so, or its canvas is a printer's) views that are not Printable are
+    // left out. Text objects learn the page count. A view that raises ends the drawing, or,
+    // with `onError`, is reported there and the drawing goes on.
+    void DrawPage(int index, const DrawContext& context, const ViewDrawError& onError = {}) override;
     // A page without objects before `index`, from the same template page as the page there.
     void AddEmptyPage(int index) override;
     // Nothing when fewer than two pages exist.
