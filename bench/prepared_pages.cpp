@@ -11,31 +11,27 @@
 //                   the end, "peak_heap_MB" the most held at any page
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <algorithm>
-#include <ctime>
 #include <string>
 
+#include "cpu_time.h"
 #include "../tests/report/prepared_test_util.h"
 #include "core/stream.h"
 #include "report/serializer/serializer.h"
 #include "report/xml/xml_document.h"
-
-#include <malloc.h>
 
 using namespace lumaro;
 using namespace lumaro::testing;
 
 namespace {
 
+using lumaro::bench::threadCpuSeconds;
+
 constexpr int kLabels = 10000;
 constexpr int kPerPage = 8;
 constexpr int kPages = kLabels / kPerPage;
-
-double threadCpuSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
 
 // CPU seconds per iteration of `body`; counters per page and per label, and the ratio to a
 // baseline when there is one.

@@ -5,14 +5,16 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <ctime>
 #include <string>
 
+#include "cpu_time.h"
 #include "script/parser/il_parser.h"
 
 using namespace lumaro;
 
 namespace {
+
+using lumaro::bench::threadCpuSeconds;
 
 constexpr int kLines = 20000;
 
@@ -61,30 +63,23 @@ size_t tokenize(const std::string& text) {
     return tokens;
 }
 
-// CPU time of this thread, so that the ratio holds on a busy machine.
-double cpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
 void BM_MakeIL(benchmark::State& state) {
     const std::string& text = unitText();
     double tokenizeTime = 1e9;
     for (int i = 0; i < 5; ++i) {
-        const double start = cpuSeconds();
+        const double start = threadCpuSeconds();
         benchmark::DoNotOptimize(tokenize(text));
-        tokenizeTime = std::min(tokenizeTime, cpuSeconds() - start);
+        tokenizeTime = std::min(tokenizeTime, threadCpuSeconds() - start);
     }
     TfsILParser parser;
     double parseTime = 0;
     for (auto _ : state) {
-        const double start = cpuSeconds();
+        const double start = threadCpuSeconds();
         TfsXMLDocument il;
         ILError err;
         if (!parser.MakeIL(text, il, err)) state.SkipWithError(("parse failed: " + err.pos + " " + err.message).c_str());
         benchmark::DoNotOptimize(il.Root());
-        parseTime += cpuSeconds() - start;
+        parseTime += threadCpuSeconds() - start;
     }
     state.counters["lines_per_s"] = benchmark::Counter(static_cast<double>(kLines) * static_cast<double>(state.iterations()),
                                                         benchmark::Counter::kIsRate);

@@ -4,9 +4,9 @@
 // objects it handles per CPU second (targets: 100,000 loading, 200,000 saving).
 #include <benchmark/benchmark.h>
 
-#include <ctime>
 #include <string>
 
+#include "cpu_time.h"
 #include "core/stream.h"
 #include "report/model/band.h"
 #include "report/model/report.h"
@@ -18,6 +18,8 @@
 using namespace lumaro;
 
 namespace {
+
+using lumaro::bench::threadCpuSeconds;
 
 constexpr int kObjects = 5000;
 
@@ -72,12 +74,6 @@ const std::string& templateText() {
 
 // Seconds per iteration of the baselines, measured first in the same run.
 double xmlParseSeconds = 0, xmlWriteSeconds = 0;
-
-double threadCpuSeconds() {
-    timespec ts{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
 
 // Runs `body` once per iteration; returns the CPU seconds per iteration and sets the counters:
 // objects per CPU second and, against a baseline, the ratio of CPU times. CPU time, not wall
