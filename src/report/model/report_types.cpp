@@ -1,5 +1,7 @@
 #include "report/model/report_types.h"
 
+#include "barcode/barcode_type.h"
+
 namespace lumaro {
 
 const EnumType kAlignType{"TfrxAlign", {"baNone", "baLeft", "baRight", "baCenter", "baWidth", "baBottom", "baClient"}};
@@ -25,11 +27,16 @@ const EnumType kPreviewButtonType{"TfrxPreviewButton", {"pbPrint", "pbLoad", "pb
                                                         "pbOutline", "pbPageSetup", "pbTools", "pbEdit", "pbNavigator"}};
 const EnumType kRangeBeginType{"TfrxRangeBegin", {"rbFirst", "rbCurrent"}};
 const EnumType kRangeEndType{"TfrxRangeEnd", {"reLast", "reCurrent", "reCount"}};
-const EnumType kBarcodeTypeType{
-    "TfrxBarcodeType",
-    {"bcCode_2_5_interleaved", "bcCode_2_5_industrial", "bcCode_2_5_matrix", "bcCode39", "bcCode39Extended",
-     "bcCode128A", "bcCode128B", "bcCode128C", "bcCode93", "bcCode93Extended", "bcCodeMSI", "bcCodePostNet",
-     "bcCodeCodabar", "bcCodeEAN8", "bcCodeEAN13", "bcCodeUPC_A", "bcCodeUPC_E0", "bcCodeUPC_E1", "bcCodeUPC_Supp2",
-     "bcCodeUPC_Supp5", "bcCodeEAN128A", "bcCodeEAN128B", "bcCodeEAN128C"}};
+
+namespace {
+// The barcode engine's table of symbologies is the one list of their names.
+EnumType barcodeTypeEnum() {
+    EnumType type{"TfrxBarcodeType", {}};
+    for (int i = 0; i < kBarcodeTypeCount; ++i)
+        type.elements.emplace_back(symbologyInfo(static_cast<TfrxBarcodeType>(i))->name);
+    return type;
+}
+}  // namespace
+const EnumType kBarcodeTypeType = barcodeTypeEnum();
 
 }  // namespace lumaro
