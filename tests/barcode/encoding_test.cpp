@@ -3,15 +3,16 @@
 // data; tests/cli compares many more texts with zint live.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cmath>
 #include <optional>
 
 #include "barcode_support.h"
+#include "support/case_name.h"
 
 using namespace lumaro;
 using lumaro::testing::makeBarcode;
 using lumaro::testing::modulesOf;
+using lumaro::testing::NameFromWhat;
 using lumaro::testing::Settings;
 
 namespace {
@@ -297,20 +298,6 @@ TEST_P(Encoding, Case) {
     }
 }
 
-std::string caseName(const ::testing::TestParamInfo<Case>& info) {
-    std::string name;
-    bool upper = true;
-    for (char ch : info.param.what) {
-        if (std::isalnum(static_cast<unsigned char>(ch))) {
-            name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(ch))) : ch;
-            upper = false;
-        } else {
-            upper = true;
-        }
-    }
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Barcode, Encoding, ::testing::ValuesIn(kCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Barcode, Encoding, ::testing::ValuesIn(kCases), NameFromWhat());
 
 }  // namespace

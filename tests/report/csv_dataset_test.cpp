@@ -13,6 +13,7 @@
 #include "report/model/report_page.h"
 #include "report/views/memo_view.h"
 #include "report_test_util.h"
+#include "support/case_name.h"
 #include "support/raised.h"
 #include "support/temp_dir.h"
 
@@ -99,21 +100,7 @@ TEST_P(CsvTableRules, Case) {
     EXPECT_EQ(t.value(c.rows.size(), 0), "");
 }
 
-std::string caseName(const ::testing::TestParamInfo<TableCase>& info) {
-    std::string name;
-    bool upper = true;
-    for (char ch : info.param.what) {
-        if (std::isalnum(static_cast<unsigned char>(ch))) {
-            name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(ch))) : ch;
-            upper = false;
-        } else {
-            upper = true;
-        }
-    }
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Csv, CsvTableRules, ::testing::ValuesIn(kTableCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Csv, CsvTableRules, ::testing::ValuesIn(kTableCases), NameFromWhat());
 
 std::unique_ptr<TfrxCsvDataSet> loaded(const std::string& bytes) {
     auto ds = std::make_unique<TfrxCsvDataSet>();
@@ -207,14 +194,6 @@ TEST(CsvDataSet, ReadsFilesWithinTheLimit) {
     const std::string bad = dir.file("bad.csv");
     std::ofstream(bad, std::ios::binary) << "a\n1,2\n";
     EXPECT_EQ(raisedWithClass([&] { ds.LoadFromFile(bad); }), "EFormatError: " + bad + ":2: 2 values, but the header names 1 field");
-}
-
-template <class T>
-T* add(TfrxComponent& parent, const char* name) {
-    auto* c = new T();
-    c->SetParent(&parent);
-    c->SetName(name);
-    return c;
 }
 
 class CsvBinding : public ::testing::Test {
