@@ -173,29 +173,28 @@ TEST(LayoutMeasure, SplitTextPrefixes) {
     }
 }
 
-TEST(LayoutMeasure, SplitWhenEverythingOrNothingFits) {
-    FixedLayout f;
-    LayoutSetup s = splitSetup(false, "aaa bbb");
-    s.rect = {0, 0, 40, 100};
-    layOut(f.dt, s);
-    EXPECT_EQ(f.dt.GetOutBoundsText(), "");
-    EXPECT_EQ(f.dt.GetInBoundsText(), "aaa bbb\r\n");
-    EXPECT_EQ(f.dt.lines().size(), 2u);
-
-    s.rect = {0, 0, 40, 5};
-    layOut(f.dt, s);
-    EXPECT_EQ(f.dt.GetOutBoundsText(), "aaa bbb\r\n");
-    EXPECT_EQ(f.dt.GetInBoundsText(), "");
-    EXPECT_TRUE(f.dt.lines().empty());
-}
-
-TEST(LayoutMeasure, SplitCountsCodePoints) {
-    FixedLayout f;
-    LayoutSetup s = splitSetup(false, "ččč ššš žžž");
-    s.rect = {0, 0, 40, 15};
-    layOut(f.dt, s);
-    EXPECT_EQ(f.dt.GetOutBoundsText(), "ššš žžž\r\n");
-    EXPECT_EQ(f.dt.GetInBoundsText(), "ččč ");
+TEST(LayoutMeasure, SplitKeepsWhatFits) {
+    struct Case {
+        std::string text;
+        double bottom;  // 16 pixels a line
+        std::string rest, kept;
+        size_t lines;
+    };
+    const Case cases[] = {
+        {"aaa bbb", 100, "", "aaa bbb\r\n", 2},           // everything fits
+        {"aaa bbb", 5, "aaa bbb\r\n", "", 0},             // not even one line
+        {"ččč ššš žžž", 15, "ššš žžž\r\n", "ččč ", 1},    // positions count code points
+        {"aaa", 15, "", "aaa\r\n", 1},
+    };
+    for (const Case& c : cases) {
+        FixedLayout f;
+        LayoutSetup s = splitSetup(false, c.text);
+        s.rect.bottom = c.bottom;
+        layOut(f.dt, s);
+        EXPECT_EQ(f.dt.GetOutBoundsText(), c.rest) << c.text << " " << c.bottom;
+        EXPECT_EQ(f.dt.GetInBoundsText(), c.kept) << c.text << " " << c.bottom;
+        EXPECT_EQ(f.dt.lines().size(), c.lines) << c.text << " " << c.bottom;
+    }
 }
 
 }  // namespace

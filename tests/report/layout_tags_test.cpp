@@ -70,12 +70,7 @@ TEST_P(TagTest, DrawsTheExpectedRuns) {
     EXPECT_EQ(runsOf(drawRuns({GetParam().source})), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Layout, TagTest, ::testing::ValuesIn(kTagCases), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Layout, TagTest, ::testing::ValuesIn(kTagCases), testing::CaseName());
 
 TEST(LayoutTags, NotAllowedTheyAreDrawnAsText) {
     EXPECT_EQ(runsOf(drawRuns({"<b>x</b>"}, false)), (std::vector<DrawnRun>{{"<b>x</b>"}}));

@@ -4,6 +4,7 @@
 // With the test metrics a 12 point font measures 100 units per em (16 report pixels): a
 // lower-case letter or digit is 50 units (8 pixels) wide, a blank 25 units (4 pixels), and
 // the line height is 16 pixels plus the line spacing.
+#include <cctype>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -48,6 +49,17 @@ inline void layOut(TfrxDrawText& dt, const LayoutSetup& s, double scaleX = 1, do
     dt.SetDimensions(s.rect, scaled, scaleY, scaleX);
     dt.SetText(s.lines);
 }
+
+// Test names for parameterised cases that carry a `name`.
+struct CaseName {
+    template <class Info>
+    std::string operator()(const Info& info) const {
+        std::string name = info.param.name;
+        for (char& ch : name)
+            if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+        return name;
+    }
+};
 
 inline std::vector<std::string> lineTexts(const TfrxDrawText& dt) {
     std::vector<std::string> out;

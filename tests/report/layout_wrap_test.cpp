@@ -65,12 +65,7 @@ TEST_P(WrapTest, BreaksAtTheExpectedCharacters) {
     EXPECT_EQ(lineTexts(f.dt), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Layout, WrapTest, ::testing::ValuesIn(kWrapCases), [](const auto& info) {
-    std::string name = info.param.name;
-    for (char& ch : name)
-        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Layout, WrapTest, ::testing::ValuesIn(kWrapCases), testing::CaseName());
 
 TEST(LayoutWrap, ParagraphFlagsMarkFirstAndLastLineOfEachSourceLine) {
     FixedLayout f;
