@@ -44,7 +44,7 @@ void buildReport(TfrxReport& r) {
                 if (o == 19) {
                     auto* code = add<TfrxBarCodeView>(*band, count);
                     code->SetBounds(10, 100, 156, 60);
-                    code->SetBarType(22);
+                    code->SetBarType(bcCodeEAN128C);
                     code->SetExpression("<ssccod>");
                     continue;
                 }

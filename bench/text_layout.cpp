@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "../tests/platform/qt_test_font_metrics.h"
 #include "gfx/display_list.h"
+#include "platform/qt_font_metrics.h"
 #include "report/layout/draw_text.h"
 #include "report/model/font.h"
 
@@ -43,7 +43,7 @@ struct Label {
     TfrxFont font;
     Label() {
         app();
-        dt.setFontMetrics(std::make_shared<testing::QtTestFontMetrics>());
+        dt.setFontMetrics(std::make_shared<QtFontMetrics>());
         font.SetName("Arial");
         font.SetSize(kPoints);
         layOut();  // loads the font before timing starts

@@ -13,20 +13,79 @@ function(lumaro_enable_moc_for_qt target)
   endforeach()
 endfunction()
 
-# lumaro_module(<name> [QT] [DEPS <lib>...] [LIBS <lib>...])
+# The allowed dependencies between the modules (the arrows of docs/architecture.md): a module
+# links and sees the headers of the modules listed for it, and of theirs.
+set(LUMARO_ARROWS_core "")
+set(LUMARO_ARROWS_gfx core)
+set(LUMARO_ARROWS_script core)
+set(LUMARO_ARROWS_barcode core gfx)
+set(LUMARO_ARROWS_report script barcode gfx core)
+set(LUMARO_ARROWS_platform gfx core)
+set(LUMARO_ARROWS_preview report platform)
+set(LUMARO_ARROWS_designer preview)
+set(LUMARO_ARROWS_app designer)
+set(LUMARO_ARROWS_cli report platform)
+
+# lumaro_module_closure(<module> <out-var>): the module and every module it may use.
+function(lumaro_module_closure module out)
+  set(result ${module})
+  set(pending ${LUMARO_ARROWS_${module}})
+  while(pending)
+    list(POP_FRONT pending m)
+    if(NOT m IN_LIST result)
+      list(APPEND result ${m})
+      list(APPEND pending ${LUMARO_ARROWS_${m}})
+    endif()
+  endwhile()
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()
+
+# lumaro_module_view(<module> <out-var>): a folder in the build tree that holds, under their
+# own names, links to the source folders of the module and of the modules it may use, and
+# nothing else. It is the module's include root instead of src/, so that including a header
+# of a module it may not use fails to compile ("report/model/report.h: No such file").
+function(lumaro_module_view module out)
+  set(view ${PROJECT_BINARY_DIR}/module_views/${module})
+  lumaro_module_closure(${module} visible)
+  file(MAKE_DIRECTORY ${view})
+  file(GLOB present RELATIVE ${view} ${view}/*)
+  foreach(m IN LISTS present)
+    if(NOT m IN_LIST visible)
+      file(REMOVE ${view}/${m})
+    endif()
+  endforeach()
+  foreach(m IN LISTS visible)
+    if(EXISTS ${PROJECT_SOURCE_DIR}/src/${m} AND NOT EXISTS ${view}/${m})
+      file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${m} ${view}/${m} SYMBOLIC)
+    endif()
+  endforeach()
+  set(${out} ${view} PARENT_SCOPE)
+endfunction()
+
+# lumaro_use_modules(<target> <module>): compiles the target with the module's view as include
+# root and links it with the module's allowed modules that are built.
+function(lumaro_use_modules target module)
+  lumaro_module_view(${module} view)
+  target_include_directories(${target} PUBLIC ${view})
+  lumaro_module_closure(${module} visible)
+  foreach(m IN LISTS visible)
+    if(NOT m STREQUAL module AND TARGET lumaro_${m})
+      target_link_libraries(${target} PUBLIC lumaro_${m})
+    endif()
+  endforeach()
+endfunction()
+
+# lumaro_module(<name> [LIBS <lib>...])
 function(lumaro_module name)
-  cmake_parse_arguments(ARG "QT" "" "DEPS;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   if(NOT sources MATCHES "\\.cpp")
     return()  # a module folder that holds no sources yet
   endif()
   add_library(lumaro_${name} STATIC ${sources})
-  target_include_directories(lumaro_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_compile_options(lumaro_${name} PRIVATE ${LUMARO_WARNINGS})
-  foreach(dep IN LISTS ARG_DEPS)
-    target_link_libraries(lumaro_${name} PUBLIC lumaro_${dep})
-  endforeach()
+  lumaro_use_modules(lumaro_${name} ${name})
   target_link_libraries(lumaro_${name} PUBLIC ${ARG_LIBS})
   lumaro_enable_moc_for_qt(lumaro_${name} ${ARG_LIBS})
   add_library(lumaro::${name} ALIAS lumaro_${name})
@@ -50,6 +109,8 @@ function(lumaro_test module)
       LUMARO_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
       LUMARO_BINARY_DIR="${PROJECT_BINARY_DIR}"
       LUMARO_BIN_DIR="${PROJECT_BINARY_DIR}/bin")
+  # The tests of a module see what the module sees.
+  lumaro_use_modules(${exe} ${module})
   if(TARGET lumaro_${module})
     target_link_libraries(${exe} PRIVATE lumaro::${module})
   endif()

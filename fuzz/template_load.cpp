@@ -10,7 +10,6 @@
 #include "core/stream.h"
 #include "core/text.h"
 #include "report/model/report.h"
-#include "report/model/report_hooks.h"
 #include "report/registry/prop_access.h"
 
 using namespace lumaro;
@@ -43,13 +42,11 @@ std::string loadAndSave(const std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
     // Half of the inputs have a password dialog that answers with the input's last byte.
-    reportHooks().askPassword = nullptr;
-    if (size % 2) reportHooks().askPassword = [&](std::string& entered) {
+    TfrxReport report;
+    if (size % 2) report.Host().askPassword = [&](std::string& entered) {
         entered = std::string(1, input.back());
         return true;
     };
-
-    TfrxReport report;
     MemoryStream in(input);
     try {
         report.LoadFromStream(in);

@@ -24,7 +24,6 @@
 #include "core/resources.h"
 #include "platform/guarded_call.h"
 #include "report/model/report.h"
-#include "report/model/report_hooks.h"
 #include "report/model/report_types.h"
 
 namespace lumaro {
@@ -71,6 +70,7 @@ TForm1::TForm1(Options options, QWidget* parent) : QWidget(parent), rep_(std::ma
     buildButtonBar();
     buildDataPage();
     configureReport();
+    rep_->SetHost(std::move(options.reportHost));
 
     OpenDialog1 = named(new QFileDialog(this), "OpenDialog1");
     OpenDialog1->setFileMode(QFileDialog::ExistingFile);
@@ -240,7 +240,7 @@ void TForm1::fillReport() { fillLabelReport(*rep_, ldat->text().toStdString(), f
 void TForm1::etiskClick() {
     runGuarded(this, [this] {
         fillReport();
-        if (reportHooks().showReport) rep_->ShowReport(true);
+        if (rep_->Host().showReport) rep_->ShowReport(true);
         else showInformation(this, "Predogled še ni na voljo.");
     });
 }
@@ -248,7 +248,7 @@ void TForm1::etiskClick() {
 void TForm1::eoblikaClick() {
     runGuarded(this, [this] {
         fillReport();
-        if (reportHooks().openDesigner) rep_->OpenDesigner();
+        if (rep_->Host().openDesigner) rep_->OpenDesigner();
         else showInformation(this, "Oblikovalnik še ni na voljo.");
     });
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/label_job.h"
+#include "report/model/report_host.h"
 
 class QDateEdit;
 class QFileDialog;
@@ -28,6 +29,9 @@ class Tfinfo;
 struct LabelWindowOptions {
     // Start the single-instance guard (the program does; tests usually do not).
     bool singleInstance = false;
+    // The host of the window's report (the program gives the desktop's; tests usually the
+    // headless one).
+    ReportHost reportHost;
 };
 
 class TForm1 : public QWidget {

@@ -6,17 +6,20 @@
 #include "app/report_dialogs.h"
 #include "app/screenshot.h"
 #include "platform/locale_settings.h"
-#include "platform/process_events_hook.h"
+#include "platform/qt_font_metrics.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // No display name: Qt would append it to every window title.
     QApplication::setApplicationName(QStringLiteral("lumaro"));
     lumaro::loadSystemFormatSettings();
-    lumaro::installProcessEventsHook();
-    lumaro::installReportDialogs();
+    // One set of font metrics for every report, so that each face is measured once; the same
+    // host for what belongs to no report (the shared text layout, a script's ProcessMessages).
+    const auto metrics = std::make_shared<const lumaro::QtFontMetrics>();
+    const lumaro::ScopedProcessHost processHost(lumaro::desktopReportHost(metrics));
 
-    lumaro::TForm1 form(lumaro::TForm1::Options{.singleInstance = true});
+    lumaro::TForm1 form(
+        lumaro::TForm1::Options{.singleInstance = true, .reportHost = lumaro::desktopReportHost(metrics)});
     if (form.anotherInstanceRuns()) return 0;  // the running one came to the front
     lumaro::Tfinfo about;
     form.setAboutWindow(&about);

@@ -4,14 +4,19 @@
 #include <QLineEdit>
 
 #include "platform/message_box.h"
-#include "report/model/report_hooks.h"
+#include "platform/open_url.h"
+#include "platform/process_events_hook.h"
 
 namespace lumaro {
 
-void installReportDialogs() {
-    ReportHooks& hooks = reportHooks();
-    hooks.showErrors = showReportErrors;
-    hooks.askPassword = askTemplatePassword;
+ReportHost desktopReportHost(std::shared_ptr<const FontMetrics> metrics) {
+    ReportHost host;
+    host.showErrors = showReportErrors;
+    host.askPassword = askTemplatePassword;
+    host.processMessages = processQtEvents;
+    host.openUrl = [](const std::string& address) { return openUrl(QString::fromStdString(address)); };
+    host.fontMetrics = std::move(metrics);
+    return host;
 }
 
 std::unique_ptr<QInputDialog> makePasswordDialog(QWidget* parent) {

@@ -15,7 +15,7 @@ void TfrxBarcode::Assign(const Object* source) {
     const auto* src = dynamic_cast<const TfrxBarcode*>(source);
     if (!src || src == this) return;
     // Every setting and the painting state; the text metrics belong to this engine's host.
-    const BarcodeTextMetrics* metrics = metrics_;
+    const FontMetrics* metrics = metrics_;
     *this = *src;
     metrics_ = metrics;
 }

@@ -9,10 +9,10 @@
 #include <string_view>
 
 #include "barcode/barcode_error.h"
-#include "barcode/barcode_text_metrics.h"
 #include "barcode/barcode_type.h"
 #include "core/object.h"
 #include "gfx/canvas.h"
+#include "gfx/builtin_font_metrics.h"
 #include "gfx/color.h"
 
 namespace lumaro {
@@ -87,8 +87,9 @@ public:
     int32_t OriginX() const { return originX_; }
     int32_t OriginY() const { return originY_; }
 
-    // Measures the human-readable text; the default works without any display.
-    void setTextMetrics(const BarcodeTextMetrics& metrics) { metrics_ = &metrics; }
+    // Measures the human-readable text; the default, the built-in metrics, works without any
+    // display. `metrics` must outlive the engine's painting.
+    void setTextMetrics(const FontMetrics& metrics) { metrics_ = &metrics; }
 
 private:
     struct Area;
@@ -111,7 +112,7 @@ private:
     std::array<int, 4> elementWidths_{1, 2, 3, 4};
     int32_t originX_ = 0;
     int32_t originY_ = 0;
-    const BarcodeTextMetrics* metrics_ = &defaultBarcodeTextMetrics();
+    const FontMetrics* metrics_ = &builtinFontMetrics();
 };
 
 }  // namespace lumaro

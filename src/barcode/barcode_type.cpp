@@ -46,6 +46,12 @@ const SymbologyInfo* symbologyInfo(TfrxBarcodeType type) {
     return i >= 0 && i < kBarcodeTypeCount ? &kSymbologies[i] : nullptr;
 }
 
+std::vector<std::string> barcodeTypeNames() {
+    std::vector<std::string> names;
+    for (const SymbologyInfo& s : kSymbologies) names.emplace_back(s.name);
+    return names;
+}
+
 std::optional<TfrxBarcodeType> barcodeTypeFromName(std::string_view name) {
     for (int i = 0; i < kBarcodeTypeCount; ++i)
         if (sameText(name, kSymbologies[i].name) || sameText(name, kSymbologies[i].displayName))

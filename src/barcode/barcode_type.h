@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumaro {
 
@@ -61,6 +62,9 @@ struct SymbologyInfo {
 
 // Row of `type`; nullptr for an ordinal outside the table.
 const SymbologyInfo* symbologyInfo(TfrxBarcodeType type);
+
+// The enumeration names in ordinal order, for the property registry and the scripts.
+std::vector<std::string> barcodeTypeNames();
 
 // Type named by its enumeration name or its display name, letter case ignored.
 std::optional<TfrxBarcodeType> barcodeTypeFromName(std::string_view name);

@@ -1,7 +1,5 @@
 // lumaro-cli barcode: encodes a text with the barcode engine and prints its element pattern
 // or renders it as PNG (through the Qt canvas) or SVG.
-#include <QFont>
-#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -12,10 +10,11 @@
 #include "barcode/barcode.h"
 #include "barcode/element_pattern.h"
 #include "cli/command.h"
-#include "cli/svg_canvas.h"
+#include "gfx/svg_canvas.h"
 #include "core/number_text.h"
 #include "gfx/display_list.h"
 #include "platform/qt_canvas.h"
+#include "report/model/report_host.h"
 
 namespace lumaro::cli {
 
@@ -41,19 +40,6 @@ struct Options {
     bool pattern = false;
     std::string png, svg;
     int modulePx = 2;
-};
-
-class QtTextMetrics final : public BarcodeTextMetrics {
-public:
-    double textWidth(const FontSpec& font, std::string_view text) const override {
-        // Measured at 100 pixels to the em for precision, then scaled.
-        QFont f(QString::fromStdString(font.name));
-        f.setPixelSize(100);
-        f.setKerning(false);
-        const QFontMetricsF fm(f);
-        return fm.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size()))) *
-               font.pixelSize / 100.0;
-    }
 };
 
 [[noreturn]] void usageError(const std::string& message) {
@@ -134,8 +120,6 @@ int printPattern(Options& o) {
 }
 
 int writePng(Options& o) {
-    static const QtTextMetrics metrics;
-    o.barcode.setTextMetrics(metrics);
     const Layout l = layoutFor(o.barcode);
     const int px = o.modulePx;
     QImage image(static_cast<int>(l.width) * px, static_cast<int>(l.height) * px, QImage::Format_RGB32);
@@ -162,6 +146,8 @@ int writeSvg(Options& o) {
 
 int run(const std::vector<std::string>& args) {
     Options o = parse(args);
+    // The human-readable text is centred with the real font's metrics.
+    o.barcode.setTextMetrics(processHost().metrics());
     if (o.pattern) return printPattern(o);
     if (!o.png.empty()) return writePng(o);
     return writeSvg(o);

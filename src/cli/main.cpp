@@ -8,6 +8,8 @@
 #include <string>
 
 #include "cli/command.h"
+#include "platform/qt_font_metrics.h"
+#include "report/model/report_host.h"
 
 namespace lumaro::cli {
 
@@ -51,6 +53,10 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     ensureRuntimeDirectory();
     QGuiApplication app(argc, argv);
+    // The host of every report the commands make: real font metrics, no windows.
+    lumaro::ReportHost host;
+    host.fontMetrics = std::make_shared<const lumaro::QtFontMetrics>();
+    const lumaro::ScopedProcessHost processHost(std::move(host));
 
     if (argc < 2 || std::string(argv[1]) == "help" || std::string(argv[1]) == "--help") {
         printUsage(argc < 2 ? stderr : stdout);

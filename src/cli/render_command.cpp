@@ -11,6 +11,7 @@
 #include "report/model/report.h"
 #include "report/model/report_page.h"
 #include "report/views/draw/template_page_drawing.h"
+#include "report/views/view.h"
 
 namespace lumaro::cli {
 
@@ -86,16 +87,29 @@ int render(const std::vector<std::string>& args) {
                      page->Name().c_str(), width, height);
         return 1;
     }
+    // In the designer every object of the page is a designer's object.
     if (o.design)
         for (TfrxComponent* c : page->AllObjects()) c->SetDesigning(true);
-
+    arrangeTemplatePage(*page);
+    // An object that cannot be drawn is named and left out; the rest of the page is still written.
+    bool drawn = true;
+    const ViewDrawError reportError = [&](const TfrxView& view, const std::exception& e) {
+        std::fprintf(stderr, "%s: %s: %s\n", file.c_str(), view.Name().c_str(), e.what());
+        drawn = false;
+    };
     try {
-        savePng(renderImage(width, height, [&](Canvas& canvas) { drawTemplatePage(canvas, *page, o.scale); }), out);
+        savePng(renderImage(width, height,
+                            [&](Canvas& canvas) {
+                                drawTemplatePage({.canvas = canvas, .scaleX = o.scale, .scaleY = o.scale,
+                                                  .designing = o.design},
+                                                 *page, reportError);
+                            }),
+                out);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", out.c_str(), e.what());
         return 1;
     }
-    return 0;
+    return drawn ? 0 : 1;
 }
 
 const CliRegistrar registrar({"template",

@@ -1,10 +1,12 @@
 #include "cli/template_loading.h"
 
 #include <cstdio>
+#include <memory>
+#include <optional>
 
 #include "core/text.h"
 #include "report/model/report.h"
-#include "report/model/report_hooks.h"
+#include "report/model/report_host.h"
 #include "report/xml/xml_document.h"
 
 namespace lumaro::cli {
@@ -18,22 +20,19 @@ bool loadTemplate(const std::string& file, const std::string* password, TfrxRepo
                          doc.Root()->Name().c_str());
             return false;
         }
-        bool asked = false;
-        const ReportHooks saved = reportHooks();
-        reportHooks().askPassword = [&](std::string& entered) {
-            asked = true;
-            if (password) entered = *password;
-            return password != nullptr;
+        // The report keeps the answer for later loads too.
+        const auto asked = std::make_shared<bool>(false);
+        const std::optional<std::string> given = password ? std::optional<std::string>(*password) : std::nullopt;
+        ReportHost host = processHost();
+        host.showErrors = nullptr;  // the commands print the errors
+        host.askPassword = [asked, given](std::string& entered) {
+            *asked = true;
+            if (given) entered = *given;
+            return given.has_value();
         };
-        reportHooks().showErrors = nullptr;
-        try {
-            report.LoadFromFile(file, true);
-        } catch (...) {
-            reportHooks() = saved;
-            throw;
-        }
-        reportHooks() = saved;
-        if (asked && report.ReportOptions().Password().empty() && report.Objects().empty()) {
+        report.SetHost(std::move(host));
+        report.LoadFromFile(file, true);
+        if (*asked && report.ReportOptions().Password().empty() && report.Objects().empty()) {
             std::fprintf(stderr, "%s: the template is protected by a password (%s)\n", file.c_str(),
                          password ? "the password given is wrong" : "give it with --password");
             return false;

@@ -11,10 +11,14 @@ std::function<void()>& hookSlot() {
 }
 }  // namespace
 
-void setProcessMessagesHook(std::function<void()> hook) { hookSlot() = std::move(hook); }
-
 void processMessages() {
-    if (auto& hook = hookSlot()) hook();
+    // A copy: the hook may end the scope that installed it.
+    if (const std::function<void()> hook = hookSlot()) hook();
 }
+
+ScopedProcessMessagesHook::ScopedProcessMessagesHook(std::function<void()> hook)
+    : previous_(std::exchange(hookSlot(), std::move(hook))) {}
+
+ScopedProcessMessagesHook::~ScopedProcessMessagesHook() { hookSlot() = std::move(previous_); }
 
 }  // namespace lumaro

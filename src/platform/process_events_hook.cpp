@@ -2,14 +2,10 @@
 
 #include <QCoreApplication>
 
-#include "core/process_hook.h"
-
 namespace lumaro {
 
-void installProcessEventsHook() {
-    setProcessMessagesHook([] {
-        if (QCoreApplication::instance()) QCoreApplication::processEvents();
-    });
+void processQtEvents() {
+    if (QCoreApplication::instance()) QCoreApplication::processEvents();
 }
 
 }  // namespace lumaro

@@ -1,8 +1,10 @@
 #pragma once
-// Points the core's message-processing hook (core/process_hook.h) at the Qt event loop, so
-// that long loops of the reporting system keep windows repainting and cancel buttons working.
+// Message processing for the long loops of the reporting system: runs the pending events of
+// the Qt event loop, so that windows keep repainting and cancel buttons work. Hosts install it
+// as their processMessages.
 namespace lumaro {
 
-void installProcessEventsHook();
+// Does nothing without an application object.
+void processQtEvents();
 
 }  // namespace lumaro

@@ -1,16 +1,29 @@
 #include "platform/qt_canvas.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPolygonF>
 #include <QString>
 
 #include "core/text.h"
+#include "platform/qt_font_metrics.h"
 
 namespace lumaro {
 
-QtCanvas::QtCanvas(QPainter& painter) : p_(painter) {
+namespace {
+CanvasDevice deviceOf(const QPainter& painter) {
+    const QPaintDevice* d = painter.device();
+    if (!d) return {};
+    return {double(d->logicalDpiX()), double(d->logicalDpiY()), d->devType() == QInternal::Printer};
+}
+}  // namespace
+
+QtCanvas::QtCanvas(QPainter& painter) : QtCanvas(painter, deviceOf(painter)) {}
+
+QtCanvas::QtCanvas(QPainter& painter, const CanvasDevice& device) : p_(painter), device_(device) {
     p_.setRenderHint(QPainter::Antialiasing, false);
     p_.setRenderHint(QPainter::TextAntialiasing, true);
     p_.setRenderHint(QPainter::SmoothPixmapTransform, true);
@@ -29,6 +42,7 @@ QFont QtCanvas::toQFont(const FontSpec& font, double dpi) {
     f.setUnderline(font.style & fsUnderline);
     f.setStrikeOut(font.style & fsStrikeOut);
     f.setKerning(false);
+    f.setHintingPreference(QFont::PreferNoHinting);
     return f;
 }
 
@@ -67,6 +81,7 @@ void QtCanvas::setBrush(const Brush& brush) {
 
 void QtCanvas::setFont(const FontSpec& font) {
     font_ = font;
+    rawFontMade_ = false;
     textColor_ = font.color;
     const double dpi = p_.device() ? p_.device()->logicalDpiY() : 96.0;
     p_.setFont(toQFont(font, dpi));
@@ -108,20 +123,54 @@ void QtCanvas::drawText(PointF origin, std::string_view text, const std::vector<
     p_.setPen(toQColor(textColor_));
     p_.translate(origin.x, origin.y);
     if (font_.angle != 0) p_.rotate(-font_.angle);
-    const QFontMetricsF fm(p_.font(), p_.device());
-    const double ascent = fm.ascent();
     if (!advances) {
-        p_.drawText(QPointF(0, ascent), QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+        const QFontMetricsF fm(p_.font(), p_.device());
+        p_.drawText(QPointF(0, fm.ascent()), QString::fromUtf8(text.data(), static_cast<int>(text.size())));
     } else {
-        const std::u32string cps = toU32(text);
-        double x = 0;
-        for (size_t k = 0; k < cps.size(); ++k) {
-            const char32_t c = cps[k];
-            p_.drawText(QPointF(x, ascent), QString::fromUcs4(&c, 1));
-            x += k < advances->size() ? (*advances)[k] : fm.horizontalAdvance(QString::fromUcs4(&c, 1));
-        }
+        drawGlyphRun(toU32(text), *advances);
     }
     p_.restore();
+}
+
+// The run as one glyph run of the unhinted font at the font's pixel size, each glyph at the
+// position its advances give, so that a PDF or printer gets the text as one text object.
+// Characters the font lacks are drawn one by one with the fonts Qt falls back to.
+void QtCanvas::drawGlyphRun(const std::u32string& text, const std::vector<double>& advances) {
+    if (!rawFontMade_) {
+        rawFont_ = QtFontMetrics::rawFont(font_, font_.pixelSize);
+        rawFontMade_ = true;
+    }
+    const QRawFont& raw = rawFont_;
+    const double ascent = raw.isValid() ? raw.ascent() : QFontMetricsF(p_.font()).ascent();
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(static_cast<qsizetype>(text.size()));
+    positions.reserve(static_cast<qsizetype>(text.size()));
+    double x = 0;
+    for (size_t k = 0; k < text.size(); ++k) {
+        const char32_t c = text[k];
+        const QString one = QString::fromUcs4(&c, 1);
+        quint32 glyph = 0;
+        if (raw.isValid() && raw.supportsCharacter(c)) {
+            const QList<quint32> g = raw.glyphIndexesForString(one);
+            if (g.size() == 1) glyph = g[0];
+        }
+        if (glyph != 0) {
+            glyphs << glyph;
+            positions << QPointF(x, ascent);
+        } else if (c > U' ') {
+            p_.drawText(QPointF(x, ascent), one);
+        }
+        x += k < advances.size() ? advances[k] : (raw.isValid() ? raw.averageCharWidth() : 0);
+    }
+    if (glyphs.isEmpty()) return;
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    run.setUnderline(font_.style & fsUnderline);
+    run.setStrikeOut(font_.style & fsStrikeOut);
+    p_.drawGlyphRun(QPointF(0, 0), run);
 }
 
 void QtCanvas::drawImage(const RectF& target, const Image& image) {

@@ -7,6 +7,7 @@
 #include "script/expression/expression.h"
 #include "script/items/class_variable.h"
 #include "script/items/proc_variable.h"
+#include "script/library/enum_names.h"
 #include "script/statements/statement.h"
 
 namespace lumaro {
@@ -169,17 +170,10 @@ void TfsScript::AddObject(const std::string& name, Object* object) {
 void TfsScript::addEnumeration(const std::string& typeName, const std::string& names, bool asSet) {
     AddType(typeName, fvtEnum);
     int i = 0;
-    size_t start = 0;
-    while (start <= names.size()) {
-        size_t comma = names.find(',', start);
-        if (comma == std::string::npos) comma = names.size();
-        const std::string n = trim(names.substr(start, comma - start));
-        if (!n.empty()) {
-            const int value = asSet ? (i < 31 ? 1 << i : 0) : i;
-            AddItem(n, std::make_unique<TfsVariable>(n, fvtEnum, typeName, Variant(value), true));
-            ++i;
-        }
-        start = comma + 1;
+    for (const std::string& n : enumElementNames(names)) {
+        const int value = asSet ? (i < 31 ? 1 << i : 0) : i;
+        AddItem(n, std::make_unique<TfsVariable>(n, fvtEnum, typeName, Variant(value), true));
+        ++i;
     }
 }
 

@@ -14,8 +14,8 @@
 #include "app_test_support.h"
 #include "core/format_settings.h"
 #include "platform/message_box.h"
+#include "platform/qt_font_metrics.h"
 #include "report/model/report.h"
-#include "report/model/report_hooks.h"
 #include "report/model/report_page.h"
 #include "support/qt_app.h"
 
@@ -28,8 +28,7 @@ namespace {
 // The label window over a real report, with templates written into a temporary folder.
 class LabelReportTest : public ::testing::Test {
 protected:
-    LabelReportTest() { installReportDialogs(); }
-    ~LabelReportTest() override { reportHooks() = {}; }
+    LabelReportTest() { w.report().SetHost(desktopReportHost(std::make_shared<QtFontMetrics>())); }
 
     QApplication& app = lumaro::testing::qtApp();
     ScopedFormatSettings slovenian{FormatSettings::slovenian()};
@@ -152,13 +151,13 @@ TEST_F(LabelReportTest, PasswordPromptTexts) {
 
 TEST_F(LabelReportTest, ShowAndDesignGoToTheirWindowsWhenPresent) {
     int shown = 0, designed = 0;
-    reportHooks().showReport = [&](TfrxReport& r, bool clearPrepared) {
+    w.report().Host().showReport = [&](TfrxReport& r, bool clearPrepared) {
         EXPECT_EQ(&r, &w.report());
         EXPECT_TRUE(clearPrepared);
         EXPECT_EQ(r.Variables().Get("st").toString(), "8");
         ++shown;
     };
-    reportHooks().openDesigner = [&](TfrxReport& r) {
+    w.report().Host().openDesigner = [&](TfrxReport& r) {
         EXPECT_EQ(r.Variables().Get("kos").toString(), "10");
         ++designed;
         return false;

@@ -7,6 +7,7 @@
 
 #include "barcode_support.h"
 #include "gfx/display_list.h"
+#include "support/fixed_font_metrics.h"
 
 using namespace lumaro;
 using lumaro::testing::makeBarcode;
@@ -48,12 +49,6 @@ Painted paint(TfrxBarcode& b, const RectF& rect, bool showText = true) {
     return p;
 }
 
-// A fixed text width, to see that the engine asks its metrics.
-class FixedMetrics : public BarcodeTextMetrics {
-public:
-    double textWidth(const FontSpec&, std::string_view) const override { return 100; }
-};
-
 TfrxBarcode sscc() { return makeBarcode(bcCodeEAN128C, "0012345678901234567", Settings{.checksum = true}); }
 
 TEST(BarcodePaint, UprightSscc) {
@@ -82,12 +77,13 @@ TEST(BarcodePaint, UprightSscc) {
 }
 
 TEST(BarcodePaint, TextIsCentredWithTheMetricsGiven) {
-    static const FixedMetrics metrics;
+    // Digits half an em wide: 20 digits of 6 units at 12 pixels, 120 units centred in 156.
+    static const test::FixedFontMetrics metrics;
     TfrxBarcode b = sscc();
     b.setTextMetrics(metrics);
     const Painted p = paint(b, RectF{0, 0, 156, 80});
     ASSERT_EQ(p.texts.size(), 1u);
-    EXPECT_EQ(p.texts[0].origin, (PointF{28, 66}));
+    EXPECT_EQ(p.texts[0].origin, (PointF{18, 66}));
 }
 
 // At 90 degrees the drawing area is w units high, the bars run along the left and the text

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QObject>
 #include <QTimer>
@@ -16,12 +17,18 @@ using namespace lumaro;
 
 TEST(QtServices, ProcessMessagesRunsPendingEvents) {
     lumaro::testing::qtApp();
-    installProcessEventsHook();
     bool ran = false;
+    {
+        const ScopedProcessMessagesHook hook(processQtEvents);
+        QTimer::singleShot(0, [&] { ran = true; });
+        processMessages();
+        EXPECT_TRUE(ran);
+    }
+    ran = false;
     QTimer::singleShot(0, [&] { ran = true; });
     processMessages();
-    EXPECT_TRUE(ran);
-    setProcessMessagesHook({});
+    EXPECT_FALSE(ran) << "the hook ends with its scope";
+    QCoreApplication::processEvents();
 }
 
 TEST(QtServices, MessageBoxesCanBeCaptured) {

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "drawing_test_util.h"
+#include "report/views/draw_context.h"
 #include "report/views/view.h"
 
 using namespace lumaro;
@@ -23,7 +24,7 @@ struct Box : TfrxView {
 
 DisplayList drawn(TfrxView& v, double scale = 1) {
     DisplayList list;
-    v.Draw(list, scale, scale, 0, 0);
+    v.Draw(DrawContext{list, scale, scale, 0, 0});
     return list;
 }
 
@@ -244,4 +245,24 @@ TEST(FrameDrawing, ExtremeValuesStayBounded) {
         for (const auto& [from, to] : linesOf(list))
             for (const double c : {from.x, from.y, to.x, to.y}) EXPECT_LE(std::fabs(c), 1e9);
     }
+}
+
+// Drawing keeps nothing in the object: a drawing at another zoom, or one made while another is
+// under way (a preview page drawn inside a thumbnail), leaves every later drawing as it was.
+TEST(FrameDrawing, DrawingsAtSeveralZoomsDoNotMeet) {
+    Box v;
+    v.SetColor(clYellow);
+    v.Frame().SetTyp(kAll);
+    v.Frame().SetWidth(2);
+    v.Frame().SetDropShadow(true);
+    const DisplayList first = drawn(v, 1);
+    DisplayList outer;
+    v.Draw(DrawContext{outer, 1.5, 1.5, 7, 3});
+    const DisplayList zoomed = drawn(v, 4);
+    DisplayList again;
+    v.Draw(DrawContext{again, 1, 1, 0, 0});
+    EXPECT_EQ(linesOf(again), linesOf(first));
+    EXPECT_EQ(commandsOf<dl::FillRect>(again)[0].r, commandsOf<dl::FillRect>(first)[0].r);
+    EXPECT_EQ(commandsOf<dl::FillRect>(zoomed)[0].r, (RectF{40, 80, 424, 264})) << "4 x (10, 20, 110, 70), less the shadow";
+    EXPECT_EQ(v.Width(), 100);
 }

@@ -28,10 +28,8 @@ TEST(LayoutLock, NestedUseOnTheSameThreadRaises) {
     EXPECT_TRUE(dt.busy());  // the outer user still holds it
 }
 
-TEST(LayoutLock, WaitingUserProcessesMessagesUntilFree) {
-    TfrxDrawText dt;
-    std::atomic<int> processed{0};
-    setProcessMessagesHook([&] { ++processed; });
+// Another thread holds the layout; the waiting user processes messages until it is free.
+void waitWhileHeld(TfrxDrawText& dt, const std::atomic<int>& processed) {
     dt.Lock();
     std::atomic<bool> taken{false};
     std::thread other([&] {
@@ -42,9 +40,24 @@ TEST(LayoutLock, WaitingUserProcessesMessagesUntilFree) {
     EXPECT_FALSE(taken.load());
     dt.Unlock();
     other.join();
-    setProcessMessagesHook(nullptr);
     EXPECT_TRUE(taken.load());
     EXPECT_FALSE(dt.busy());
+}
+
+TEST(LayoutLock, WaitingUserProcessesTheProcessWideMessages) {
+    TfrxDrawText dt;
+    std::atomic<int> processed{0};
+    ScopedProcessMessagesHook hook([&] { ++processed; });
+    waitWhileHeld(dt, processed);
+}
+
+TEST(LayoutLock, WaitingUserProcessesItsReportsMessages) {
+    TfrxDrawText dt;
+    std::atomic<int> processed{0}, processWide{0};
+    ScopedProcessMessagesHook hook([&] { ++processWide; });
+    dt.setMessageProcessing([&] { ++processed; });
+    waitWhileHeld(dt, processed);
+    EXPECT_EQ(processWide.load(), 0);
 }
 
 TEST(LayoutLock, GlobalLayoutObjectIsOne) { EXPECT_EQ(&frxDrawText(), &frxDrawText()); }

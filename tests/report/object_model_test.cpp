@@ -5,16 +5,18 @@
 #include <filesystem>
 
 #include "core/error.h"
+#include "core/process_hook.h"
 #include "core/stream.h"
 #include "report/model/band.h"
 #include "report/model/dataset.h"
 #include "report/model/report.h"
-#include "report/model/report_hooks.h"
+#include "report/model/report_host.h"
 #include "report/model/report_page.h"
 #include "report/views/memo_view.h"
 #include "report/views/picture_view.h"
 #include "report/views/subreport.h"
 #include "report_test_util.h"
+#include "support/fixed_font_metrics.h"
 
 using namespace lumaro;
 using namespace lumaro::testing;
@@ -276,17 +278,15 @@ TEST(ReportOperations, SaveToFileReplacesTheFileOnlyWhenWritten) {
 }
 
 TEST(ReportOperations, OpenDesignerOnAnEmptyReportAddsPage1) {
-    ReportHooks saved = reportHooks();
     int opened = 0;
-    reportHooks().openDesigner = [&](TfrxReport& r) {
+    TfrxReport r;
+    r.Host().openDesigner = [&](TfrxReport& opening) {
         ++opened;
-        EXPECT_TRUE(r.DesignerOpen());
-        EXPECT_FALSE(r.OpenDesigner());  // one designer per report
+        EXPECT_TRUE(opening.DesignerOpen());
+        EXPECT_FALSE(opening.OpenDesigner());  // one designer per report
         return true;
     };
-    TfrxReport r;
     EXPECT_TRUE(r.OpenDesigner());
-    reportHooks() = saved;
     ASSERT_EQ(r.Objects().size(), 1u);
     auto* page = dynamic_cast<TfrxReportPage*>(r.Objects()[0]);
     ASSERT_NE(page, nullptr);
@@ -296,15 +296,13 @@ TEST(ReportOperations, OpenDesignerOnAnEmptyReportAddsPage1) {
 }
 
 TEST(ReportOperations, ErrorsAreShownOnceUnlessSilent) {
-    ReportHooks saved = reportHooks();
     std::vector<std::string> shown;
-    reportHooks().showErrors = [&](const std::string& m) { shown.push_back(m); };
     const std::string text = templateWith("", "<TfrxA/><TfrxB/><TfrxA/>");
     TfrxReport r;
+    r.Host().showErrors = [&](const std::string& m) { shown.push_back(m); };
     loadTemplate(r, text);
     r.EngineOptions().SetSilentMode(true);
     loadTemplate(r, text);
-    reportHooks() = saved;
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], "Nastopila je(so) naslednja(e) napaka(e):\nNe najdem class-a TfrxA\nNe najdem class-a TfrxB");
 }
@@ -383,4 +381,58 @@ TEST_F(ReportTree, PictureAutoSizeFollowsTheGraphic) {
     ASSERT_NE(back, nullptr);
     EXPECT_EQ(back->Picture().GraphicClassName(), "TBitmap");
     EXPECT_TRUE(back->Picture().Picture() == picture->Picture().Picture());
+}
+
+TEST(ReportHost, EachReportHasItsOwn) {
+    std::vector<std::string> shownA, shownB;
+    const std::string text = templateWith("", "<TfrxA/>");
+    TfrxReport a, b, c;
+    a.Host().showErrors = [&](const std::string& m) { shownA.push_back(m); };
+    b.Host().showErrors = [&](const std::string& m) { shownB.push_back(m); };
+    loadTemplate(a, text);
+    loadTemplate(b, text);
+    loadTemplate(b, text);
+    loadTemplate(c, text);  // headless: shown nowhere
+    EXPECT_EQ(shownA.size(), 1u);
+    EXPECT_EQ(shownB.size(), 2u);
+    EXPECT_FALSE(c.Host().showReport);
+    EXPECT_EQ(&c.Host().metrics(), &processHost().metrics()) << "the built-in metrics";
+}
+
+TEST(ReportHost, ScopedProcessHostsNest) {
+    const auto metrics = std::make_shared<const test::FixedFontMetrics>();
+    TfrxMemoView orphan;
+    EXPECT_FALSE(processHost().openUrl);
+    int pumped = 0;
+    {
+        ReportHost outer;
+        outer.fontMetrics = metrics;
+        outer.processMessages = [&] { ++pumped; };
+        const ScopedProcessHost installOuter(outer);
+        EXPECT_EQ(&processHost().metrics(), metrics.get());
+        EXPECT_EQ(&hostOf(orphan), &processHost()) << "an object outside any report";
+        processMessages();
+        {
+            ReportHost inner;
+            inner.openUrl = [](const std::string&) { return true; };
+            const ScopedProcessHost installInner(inner);
+            EXPECT_TRUE(processHost().openUrl);
+            EXPECT_NE(&processHost().metrics(), metrics.get());
+            processMessages();  // the inner host has none: the outer one stays
+        }
+        EXPECT_FALSE(processHost().openUrl);
+        EXPECT_EQ(&processHost().metrics(), metrics.get());
+    }
+    EXPECT_EQ(pumped, 2);
+    processMessages();
+    EXPECT_EQ(pumped, 2) << "gone with its scope";
+    EXPECT_FALSE(processHost().processMessages);
+
+    TfrxReport report;
+    report.Host().fontMetrics = metrics;
+    auto* page = new TfrxReportPage();
+    page->SetParent(&report);
+    auto* memo = new TfrxMemoView();
+    memo->SetParent(page);
+    EXPECT_EQ(&hostOf(*memo).metrics(), metrics.get()) << "an object of a report has the report's host";
 }

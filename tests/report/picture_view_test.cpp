@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing_test_util.h"
+#include "report/views/draw_context.h"
 #include "gfx/byte_io.h"
 #include "gfx/graphic_kinds.h"
 #include "report/views/picture_graphic.h"
@@ -29,7 +30,7 @@ struct PictureBox : TfrxPictureView {
 
 RectF imageTarget(TfrxPictureView& v, double scale = 1) {
     DisplayList list;
-    v.Draw(list, scale, scale, 0, 0);
+    v.Draw(DrawContext{list, scale, scale, 0, 0});
     const auto images = commandsOf<dl::DrawImage>(list);
     return images.size() == 1 ? images[0].target : RectF{};
 }
@@ -64,7 +65,7 @@ TEST(PictureDrawing, BackgroundFirstFrameLast) {
     PictureBox v(10, 10);
     v.Frame().SetTyp(TfrxFrame::kAllSides);
     DisplayList list;
-    v.Draw(list, 1, 1, 0, 0);
+    v.Draw(DrawContext{list, 1, 1, 0, 0});
     const auto& cmds = list.commands();
     ASSERT_FALSE(cmds.empty());
     EXPECT_TRUE(std::holds_alternative<dl::FillRect>(cmds.front())) << "white background";
@@ -78,7 +79,7 @@ TEST(PictureDrawing, DesignerPlaceholderOnlyForDesignerObjects) {
         v.SetBounds(10, 20, 100, 100);
         v.SetDesigning(designing);
         DisplayList list;
-        v.Draw(list, 2, 2, 0, 0);
+        v.Draw(DrawContext{list, 2, 2, 0, 0});
         const auto runs = list.textRuns();
         const auto images = commandsOf<dl::DrawImage>(list);
         if (!designing) {
@@ -106,7 +107,7 @@ TEST(PictureDrawing, UndecodableGraphicShowsAPlaceholder) {
         v.Picture().Picture().readData(ByteSpan(reinterpret_cast<const uint8_t*>(payload.data()), payload.size()));
     }
     DisplayList list;
-    v.Draw(list, 1, 1, 0, 0);
+    v.Draw(DrawContext{list, 1, 1, 0, 0});
     EXPECT_TRUE(commandsOf<dl::DrawImage>(list).empty());
     EXPECT_FALSE(commandsOf<dl::Rect>(list).empty());
     EXPECT_FALSE(linesOf(list).empty()) << "the placeholder's diagonals";
@@ -166,7 +167,7 @@ TEST(SubreportDrawing, ViewThenNameInItsFont) {
     s.SetName("Subreport1");
     s.SetBounds(10, 20, 100, 40);
     DisplayList list;
-    s.Draw(list, 2, 2, 5, 0);
+    s.Draw(DrawContext{list, 2, 2, 5, 0});
     EXPECT_EQ(commandsOf<dl::FillRect>(list).at(0).color, clSilver);
     EXPECT_EQ(linesOf(list).size(), 4u);
     const auto runs = list.textRuns();

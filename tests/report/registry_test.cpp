@@ -1,11 +1,14 @@
 // The property registry: order of the tables, lookup, and access through Variants.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/error.h"
 #include "report/model/band.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
 #include "report/registry/class_registry.h"
+#include "report/registry/object_palette.h"
 #include "report/registry/prop_access.h"
 #include "report/views/barcode_view.h"
 #include "report/views/line_view.h"
@@ -105,4 +108,18 @@ TEST(Registry, SetsKeepOnlyTheirElements) {
     SetPropValue(barcode, "BarType", Variant("bcCodeEAN13"));
     EXPECT_EQ(barcode.BarType(), 14);
     EXPECT_THROW(GetPropValue(barcode, "Nothing"), EConvertError);
+}
+
+TEST(Registry, ObjectPaletteEntries) {
+    const std::vector<ObjectPaletteEntry> entries = objectPaletteEntries();
+    const auto barcode = std::find_if(entries.begin(), entries.end(), [](const ObjectPaletteEntry& e) {
+        return e.classInfo == &TfrxBarCodeView::staticClassInfo();
+    });
+    ASSERT_NE(barcode, entries.end());
+    EXPECT_EQ(barcode->imageIndex, 23);
+    EXPECT_EQ(barcode->category, "Other");
+    EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
+                            [](const ObjectPaletteEntry& e) { return e.classInfo == &TfrxBarCodeView::staticClassInfo(); }),
+              1)
+        << "registered once";
 }

@@ -30,6 +30,12 @@ protected:
         memo->SetName("Memo1");
         memo->SetText("Hello");
     }
+    TfrxBarCodeView* addBarcode() {
+        auto* barcode = new TfrxBarCodeView();
+        barcode->SetParent(page);
+        barcode->SetName("BarCode1");
+        return barcode;
+    }
     // A fresh script that knows Page1 and Memo1.
     ScriptRun run(const std::string& body) {
         TestScript script;
@@ -72,9 +78,7 @@ TEST_F(ReportScript, WritesPublishedProperties) {
 }
 
 TEST_F(ReportScript, FindsObjectsAndCastsThem) {
-    auto* barcode = new TfrxBarCodeView();
-    barcode->SetParent(page);
-    barcode->SetName("BarCode1");
+    TfrxBarCodeView* barcode = addBarcode();
     const ScriptRun r = run(
         "TfrxBarCodeView(Page1.FindObject('BarCode1')).Text := '123';"
         "TfrxMemoView(Page1.FindObject('memo1')).Text := 'Found';"
@@ -88,6 +92,22 @@ TEST_F(ReportScript, FindsObjectsAndCastsThem) {
     EXPECT_EQ(memo->Text(), "Found");
     EXPECT_EQ(barcode->Text(), "123");
     EXPECT_EQ(r.output, "True\nFalse\nMasterData1\nPage1\n3\n2\n3\n");
+}
+
+TEST_F(ReportScript, BarcodeObjectsAndTheirTypes) {
+    TfrxBarCodeView* barcode = addBarcode();
+    const ScriptRun r = run(
+        "ShowMessage(bcCode_2_5_interleaved); ShowMessage(bcCodeEAN13); ShowMessage(bcCodeEAN128C);"
+        "with TfrxBarCodeView(Page1.FindObject('BarCode1')) do begin"
+        "  BarType := bcCodeEAN128C; Zoom := 2; Rotation := 90;"
+        "  ShowMessage(BarType = bcCodeEAN128C); end;"
+        "ShowMessage(Page1.FindObject('BarCode1') is TfrxView);");
+    ASSERT_TRUE(r.compiled) << r.error;
+    EXPECT_EQ(r.error, "");
+    EXPECT_EQ(r.output, "0\n14\n22\nTrue\nTrue\n");
+    EXPECT_EQ(barcode->BarType(), bcCodeEAN128C);
+    EXPECT_EQ(barcode->Zoom(), 2);
+    EXPECT_EQ(barcode->Rotation(), 90);
 }
 
 TEST_F(ReportScript, NavigatesADataSet) {

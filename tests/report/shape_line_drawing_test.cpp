@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing_test_util.h"
+#include "report/views/draw_context.h"
 #include "report/views/line_view.h"
 #include "report/views/shape_view.h"
 
@@ -20,7 +21,7 @@ DisplayList drawnShape(TfrxShapeKind kind, double frameWidth = 1, TBrushStyle br
     v.SetBrushStyle(brush);
     v.SetColor(color);
     DisplayList list;
-    v.Draw(list, 1, 1, 0, 0);
+    v.Draw(DrawContext{list, 1, 1, 0, 0});
     return list;
 }
 
@@ -64,7 +65,7 @@ TEST(ShapeDrawing, HalfSizesUseIntegerDivision) {
     v.SetBounds(0, 0, 7, 5);
     v.SetShape(skDiamond);
     DisplayList list;
-    v.Draw(list, 1, 1, 0, 0);
+    v.Draw(DrawContext{list, 1, 1, 0, 0});
     const std::vector<PointF> expected = {{3, 0}, {7, 2}, {3, 5}, {0, 2}};
     EXPECT_EQ(commandsOf<dl::Polygon>(list)[0].points, expected);
 }
@@ -129,13 +130,21 @@ TEST(LineDrawing, LinesThatAreNotDiagonalBecomeHorizontalOrVertical) {
         TfrxLineView v;
         v.SetBounds(10, 20, c.width, c.height);
         v.Frame().SetTyp(TfrxFrame::kAllSides);
-        DisplayList list;
-        v.Draw(list, 1, 1, 0, 0);
+        // Drawing draws the normalised line and leaves the object as it is; normalize() makes
+        // the object say what was drawn, and the same line is drawn again.
+        DisplayList drawn;
+        v.Draw(DrawContext{drawn, 1, 1, 0, 0});
+        EXPECT_EQ(v.Width(), c.width);
+        EXPECT_EQ(v.Frame().Typ(), TfrxFrame::kAllSides);
+        v.normalize();
         EXPECT_EQ(v.Width(), c.newWidth);
         EXPECT_EQ(v.Height(), c.newHeight);
         EXPECT_EQ(v.Frame().Typ(), c.typ);
+        DisplayList list;
+        v.Draw(DrawContext{list, 1, 1, 0, 0});
         ASSERT_EQ(linesOf(list).size(), 1u);
         EXPECT_EQ(linesOf(list)[0], c.line);
+        EXPECT_EQ(linesOf(drawn), linesOf(list));
     }
 }
 
@@ -144,8 +153,7 @@ TEST(LineDrawing, AfterPrintUndoesTheNormalisation) {
     v.SetBounds(10, 20, 100, 3);
     v.SetTagStr("tag");
     v.BeforePrint();
-    DisplayList list;
-    v.Draw(list, 1, 1, 0, 0);
+    v.normalize();
     v.SetLeft(50);
     v.SetTagStr("changed");
     v.AfterPrint();
@@ -179,7 +187,7 @@ TEST(LineDrawing, DiagonalLines) {
         v.Frame().SetStyle(c.style);
         v.Frame().SetColor(c.color);
         DisplayList list;
-        v.Draw(list, 1, 1, 0, 0);
+        v.Draw(DrawContext{list, 1, 1, 0, 0});
         EXPECT_EQ(v.Width(), c.width) << "diagonal lines keep their size";
         EXPECT_EQ(linesOf(list), c.lines);
         if (!c.lines.empty()) {

@@ -6,7 +6,7 @@
 #include "core/number_text.h"
 #include "report/model/band.h"
 #include "report/model/report.h"
-#include "report/model/report_hooks.h"
+#include "report/model/report_host.h"
 #include "report/model/report_page.h"
 #include "report/serializer/typed_stream.h"
 #include "report/views/memo_view.h"
@@ -215,15 +215,13 @@ TEST(TemplateFormat, OneLetterPasswordIsScrambledAndAsked) {
     };
     for (const Case& c : {Case{true, "k", true, true}, Case{true, "K", true, false}, Case{true, "k", false, false},
                           Case{false, "", false, false}}) {
-        ReportHooks saved_hooks = reportHooks();
+        TfrxReport loaded;
         if (c.hook)
-            reportHooks().askPassword = [&](std::string& entered) {
+            loaded.Host().askPassword = [&](std::string& entered) {
                 entered = c.typed;
                 return c.answer;
             };
-        TfrxReport loaded;
         loadTemplate(loaded, saved);
-        reportHooks() = saved_hooks;
         EXPECT_EQ(loaded.FindObject("Page1") != nullptr, c.opens) << c.typed << c.answer;
         EXPECT_EQ(loaded.ReportOptions().Password(), c.opens ? "k" : "");
     }

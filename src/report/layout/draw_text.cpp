@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/text.h"
-#include "report/layout/default_font_metrics.h"
+#include "gfx/builtin_font_metrics.h"
 #include "report/layout/layout_numbers.h"
 #include "report/model/font.h"
 
@@ -38,7 +38,7 @@ void TfrxDrawText::setFontMetrics(std::shared_ptr<const FontMetrics> metrics) {
     faces_.clear();
 }
 
-const FontMetrics& TfrxDrawText::fontMetrics() const { return metrics_ ? *metrics_ : defaultFontMetrics(); }
+const FontMetrics& TfrxDrawText::fontMetrics() const { return metrics_ ? *metrics_ : builtinFontMetrics(); }
 
 void TfrxDrawText::SetFont(const TfrxFont& font) {
     fontSize_ = std::clamp(font.Size(), 1, layout::kMaxFontSize);

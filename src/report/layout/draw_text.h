@@ -32,6 +32,7 @@
 // Text is UTF-8; character positions count code points.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -72,9 +73,12 @@ public:
     TfrxDrawText& operator=(const TfrxDrawText&) = delete;
 
     // The metrics all measuring and drawing uses; the report passes its host's metrics. Without
-    // any (or after setting none) the built-in default metrics are used.
+    // any (or after setting none) the built-in metrics are used.
     void setFontMetrics(std::shared_ptr<const FontMetrics> metrics);
     const FontMetrics& fontMetrics() const;
+    // What waiting for the layout does between tries; the report passes its host's message
+    // processing. Without any, the process-wide one (core/process_hook.h).
+    void setMessageProcessing(std::function<void()> processMessages);
 
     // Waits while another user holds the layout (processing pending messages), then takes it.
     // Taking it again from inside the holder's own call (a nested use on the same thread, which
@@ -137,6 +141,7 @@ private:
     void waitUntilFree();  // the one place that processes messages while waiting
 
     std::shared_ptr<const FontMetrics> metrics_;
+    std::function<void()> processMessages_;
     FaceCache faces_;
 
     FontSpec measuringFont_;

@@ -18,6 +18,10 @@ void TfrxDrawText::Unlock() {
     busy_ = false;
 }
 
+void TfrxDrawText::setMessageProcessing(std::function<void()> processMessages) {
+    processMessages_ = std::move(processMessages);
+}
+
 void TfrxDrawText::waitUntilFree() {
     // The holder is further up this thread's own stack: it cannot go on before this call
     // returns, so waiting would never end.
@@ -26,7 +30,8 @@ void TfrxDrawText::waitUntilFree() {
     bool expected = false;
     while (!busy_.compare_exchange_weak(expected, true)) {
         expected = false;
-        processMessages();
+        if (processMessages_) processMessages_();
+        else processMessages();
         std::this_thread::yield();
     }
 }

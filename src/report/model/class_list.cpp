@@ -14,6 +14,7 @@
 #include "report/model/report_page.h"
 #include "report/model/styles.h"
 #include "report/registry/class_registry.h"
+#include "report/registry/object_palette.h"
 #include "report/views/barcode_view.h"
 #include "report/views/line_view.h"
 #include "report/views/memo_properties.h"
@@ -55,12 +56,23 @@ constexpr InfoFn kOtherClasses[] = {
     &TfrxReportOptions::staticClassInfo,  &TfrxDataSetItem::staticClassInfo,
 };
 
+// Objects of the designer's palette that belong to no built-in row of its own.
+struct PaletteRow {
+    InfoFn classInfo;
+    int imageIndex;
+    const char* category;
+};
+constexpr PaletteRow kPalette[] = {
+    {&TfrxBarCodeView::staticClassInfo, 23, "Other"},
+};
+
 }  // namespace
 
 void registerReportClasses() {
     for (InfoFn f : kTemplateClasses) registerClass(f(), true);
     for (InfoFn f : kOtherClasses) registerClass(f(), false);
-    registerEnumType(kBarcodeTypeType);
+    for (const EnumType* type : {&kBarcodeTypeType, &kFieldTypeType, &kDMPFontStyleType}) registerEnumType(*type);
+    for (const PaletteRow& row : kPalette) registerPaletteEntry({&row.classInfo(), row.imageIndex, row.category});
 }
 
 }  // namespace lumaro

@@ -170,8 +170,8 @@ TfrxReport* TfrxComponent::Report() const {
     return nullptr;
 }
 
-double TfrxComponent::AbsLeft() const {
-    double sum = left_;
+double TfrxComponent::AbsLeftFor(double left) const {
+    double sum = left;
     for (const TfrxComponent* p = parent_; p && p->parent_ && !dynamic_cast<const TfrxDialogPage*>(p); p = p->parent_)
         sum += p->left_;
     return sum;

@@ -81,8 +81,10 @@ public:
     TfrxPage* Page() const;
     TfrxReport* Report() const;
     // Sum of Left (Top) over the node and its ancestors, up to a dialog page or the root.
-    double AbsLeft() const;
+    double AbsLeft() const { return AbsLeftFor(left_); }
     double AbsTop() const;
+    // AbsLeft were the node's own Left `left`.
+    double AbsLeftFor(double left) const;
     // Names the node with its base name and the smallest free number from 1.
     void MakeUniqueName();
 

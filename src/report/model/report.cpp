@@ -7,7 +7,6 @@
 #include "core/stream.h"
 #include "core/text.h"
 #include "report/model/dataset.h"
-#include "report/model/report_hooks.h"
 #include "report/model/report_page.h"
 #include "report/registry/class_builder.h"
 #include "report/script/report_script_library.h"
@@ -43,11 +42,6 @@ void writeItemList(TypedWriter& w, std::string_view name, int count, const std::
 }
 
 }  // namespace
-
-ReportHooks& reportHooks() {
-    static ReportHooks hooks;
-    return hooks;
-}
 
 std::string scramblePassword(std::string_view password, bool encode) {
     std::string bytes = utf8ToCp1250(password);
@@ -187,7 +181,7 @@ void TfrxReport::LoadFromStream(Stream& stream) {
 
     if (!restoringSnapshot_ && !reportOptions_.Password().empty()) {
         std::string entered;
-        const auto& ask = reportHooks().askPassword;
+        const auto ask = host_.askPassword;
         if (!ask || !ask(entered) || entered != reportOptions_.Password()) {
             Clear();
             return;
@@ -209,11 +203,11 @@ void TfrxReport::SaveToStream(Stream& stream, bool saveChildren, bool saveDefaul
 }
 
 void TfrxReport::ShowReport(bool clearPrepared) {
-    if (const auto& show = reportHooks().showReport) show(*this, clearPrepared);
+    if (const auto show = host_.showReport) show(*this, clearPrepared);
 }
 
 bool TfrxReport::OpenDesigner() {
-    const auto& open = reportHooks().openDesigner;
+    const auto open = host_.openDesigner;
     if (designerOpen_ || !open) return false;
     bool hasPage = false;
     for (const TfrxComponent* c : Objects()) hasPage = hasPage || dynamic_cast<const TfrxPage*>(c);
@@ -234,7 +228,7 @@ TfrxDataSet* TfrxReport::GetDataset(std::string_view alias) const {
 }
 
 void TfrxReport::ShowErrors() const {
-    const auto& show = reportHooks().showErrors;
+    const auto show = host_.showErrors;
     if (errors_.empty() || engineOptions_.SilentMode() || !show) return;
     std::string message = frxGet("clErrors");
     for (const std::string& line : errors_.lines()) {

@@ -10,6 +10,7 @@
 #include "report/model/component.h"
 #include "report/model/name_index.h"
 #include "report/model/report_datasets.h"
+#include "report/model/report_host.h"
 #include "report/model/report_options.h"
 #include "report/model/sorted_strings.h"
 #include "report/model/styles.h"
@@ -113,18 +114,24 @@ public:
     // Set while the snapshot taken around a preparation is read back: no password prompt.
     void SetRestoringSnapshot(bool v) { restoringSnapshot_ = v; }
 
-    // Shows the report through the preview hook; does nothing when there is none.
+    // What the host program provides to this report (dialogs, preview, designer, metrics);
+    // the headless host until the host program sets its own.
+    const ReportHost& Host() const { return host_; }
+    ReportHost& Host() { return host_; }
+    void SetHost(ReportHost host) { host_ = std::move(host); }
+
+    // Shows the report through the host's preview; does nothing when there is none.
     void ShowReport(bool clearPrepared = true);
-    // Opens the designer through its hook (only when it is installed and no designer is open
-    // for this report); a report without pages first gets a page "Page1" with the printer
-    // defaults. Returns the designer's result.
+    // Opens the host's designer (only when it has one and no designer is open for this
+    // report); a report without pages first gets a page "Page1" with the printer defaults.
+    // Returns the designer's result.
     bool OpenDesigner();
     bool DesignerOpen() const { return designerOpen_; }
 
     // The data set of the first DataSets item whose data set has that user name (letter case
     // ignored), or null.
     TfrxDataSet* GetDataset(std::string_view alias) const;
-    // Shows the errors through the hook unless SilentMode is on or there are none.
+    // Shows the errors through the host unless SilentMode is on or there are none.
     void ShowErrors() const;
 
     const TfrxReport* asReport() const override { return this; }
@@ -167,6 +174,7 @@ private:
     bool restoringSnapshot_ = false;
     bool designerOpen_ = false;
     NameIndex names_;
+    ReportHost host_;
 };
 
 // The stored form of a password: every character code decreased (encode) or increased (decode)

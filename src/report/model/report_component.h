@@ -7,13 +7,14 @@
 
 namespace lumaro {
 
-class Canvas;
+struct DrawContext;
 
 class TfrxReportComponent : public TfrxComponent {
     LUMARO_CLASS_INFO
 public:
-    // Draws the object; scales are output pixels per object pixel, offsets output pixels.
-    virtual void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY);
+    // Draws the object onto context.canvas (views/draw_context.h). Drawing changes nothing in
+    // the object, so one object may be drawn at several zooms, also from within another drawing.
+    virtual void Draw(const DrawContext& context) const;
     // Engine steps around printing an object: save the template state, fetch the data of
     // the current record, restore the template state.
     virtual void BeforePrint() {}

@@ -113,6 +113,7 @@ public:
     void SetSubreport(TfrxSubreport* s);
     // The internal picture object that holds BackPicture, Color and Frame.
     TfrxPictureView& BackPictureView() { return *backPicture_; }
+    const TfrxPictureView& BackPictureView() const { return *backPicture_; }
 
     // Margins of 10 mm; paper code, size and orientation of the current printer.
     virtual void ApplyPrinterDefaults();

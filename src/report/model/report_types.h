@@ -54,5 +54,9 @@ extern const EnumType kRangeBeginType;
 extern const EnumType kRangeEndType;
 // The 23 barcode symbologies in ordinal order (bcCode_2_5_interleaved ... bcCodeEAN128C).
 extern const EnumType kBarcodeTypeType;
+// Field kinds of data sets (dataset.h TfrxFieldType) and the font styles of dot-matrix text
+// objects; no property stores them, scripts know them.
+extern const EnumType kFieldTypeType;
+extern const EnumType kDMPFontStyleType;
 
 }  // namespace lumaro

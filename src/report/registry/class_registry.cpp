@@ -32,17 +32,17 @@ Registry& registry() {
     return r;
 }
 
-void ensureBuiltins() {
-    static std::once_flag once;
-    std::call_once(once, registerReportClasses);
-}
-
 void addEnum(const EnumType& type) {
     Registry& r = registry();
     if (r.enums.emplace(foldAscii(type.name), &type).second) r.enumOrder.push_back(&type);
 }
 
 }  // namespace
+
+void ensureReportClasses() {
+    static std::once_flag once;
+    std::call_once(once, registerReportClasses);
+}
 
 void registerClass(const ClassInfo& info, bool templateClass) {
     Registry& r = registry();
@@ -57,33 +57,33 @@ void registerClass(const ClassInfo& info, bool templateClass) {
 void registerEnumType(const EnumType& type) { addEnum(type); }
 
 const ClassInfo* findTemplateClass(std::string_view name) {
-    ensureBuiltins();
+    ensureReportClasses();
     const auto& m = registry().classes;
     const auto it = m.find(foldAscii(name));
     return it != m.end() && it->second.templateClass ? it->second.info : nullptr;
 }
 
 const ClassInfo* findClassInfo(std::string_view name) {
-    ensureBuiltins();
+    ensureReportClasses();
     const auto& m = registry().classes;
     const auto it = m.find(foldAscii(name));
     return it != m.end() ? it->second.info : nullptr;
 }
 
 std::vector<const ClassInfo*> allClasses() {
-    ensureBuiltins();
+    ensureReportClasses();
     return registry().classOrder;
 }
 
 const EnumType* findEnumType(std::string_view name) {
-    ensureBuiltins();
+    ensureReportClasses();
     const auto& m = registry().enums;
     const auto it = m.find(foldAscii(name));
     return it != m.end() ? it->second : nullptr;
 }
 
 std::vector<const EnumType*> allEnumTypes() {
-    ensureBuiltins();
+    ensureReportClasses();
     return registry().enumOrder;
 }
 

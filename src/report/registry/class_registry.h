@@ -24,7 +24,9 @@ std::vector<const ClassInfo*> allClasses();
 const EnumType* findEnumType(std::string_view name);
 std::vector<const EnumType*> allEnumTypes();
 
-// Registers the classes of the report object model; every lookup above calls it once.
+// Registers the classes of the report object model (and their palette entries,
+// object_palette.h); ensureReportClasses calls it once, and every lookup above calls that.
 void registerReportClasses();
+void ensureReportClasses();
 
 }  // namespace lumaro

@@ -43,38 +43,36 @@ const ConstRow kConsts[] = {
     {"crHand", "Integer", 150},       {"crZoom", "Integer", 151},      {"crFormat", "Integer", 152},
 };
 
-// Enumerations of the object model take their element names from the registry's types, so
-// that one list serves properties and scripts; the others are listed here.
+// Enumerations of the object model, with their element names from the registry's types, so
+// that one list serves templates, properties and scripts.
 struct ReportEnumRow {
     const char* typeName;
-    const char* registryType;  // element type in the registry; nullptr: `members`
-    const char* members;
+    const char* registryType;  // element type in the registry
     bool isSet;
 };
 const ReportEnumRow kEnums[] = {
-    {"TfrxStretchMode", "TfrxStretchMode", nullptr, false},
-    {"TfrxShiftMode", "TfrxShiftMode", nullptr, false},
-    {"TfrxDuplexMode", "TfrxDuplexMode", nullptr, false},
-    {"TfrxAlign", "TfrxAlign", nullptr, false},
-    {"TfrxFrameStyle", "TfrxFrameStyle", nullptr, false},
-    {"TfrxFrameTypes", "TfrxFrameType", nullptr, true},
-    {"TfrxHAlign", "TfrxHAlign", nullptr, false},
-    {"TfrxVAlign", "TfrxVAlign", nullptr, false},
-    {"TfrxRestrictions", "TfrxRestriction", nullptr, true},
-    {"TfrxShapeKind", "TfrxShapeKind", nullptr, false},
-    {"TfrxPreviewButtons", "TfrxPreviewButton", nullptr, true},
-    {"TfrxZoomMode", "TfrxZoomMode", nullptr, false},
-    {"TfrxPrintPages", "TfrxPrintPages", nullptr, false},
-    {"TfrxDMPFontStyles", nullptr,
-     "fsxBold, fsxItalic, fsxUnderline, fsxSuperScript, fsxSubScript, fsxCondensed, fsxWide, fsx12cpi, fsx15cpi", true},
-    {"TfrxRangeBegin", "TfrxRangeBegin", nullptr, false},
-    {"TfrxRangeEnd", "TfrxRangeEnd", nullptr, false},
-    {"TfrxFieldType", nullptr, "fftNumeric, fftString, fftBoolean", false},  // dataset.h TfrxFieldType
-    {"TfrxFormatKind", "TfrxFormatKind", nullptr, false},
+    {"TfrxStretchMode", "TfrxStretchMode", false},
+    {"TfrxShiftMode", "TfrxShiftMode", false},
+    {"TfrxDuplexMode", "TfrxDuplexMode", false},
+    {"TfrxAlign", "TfrxAlign", false},
+    {"TfrxFrameStyle", "TfrxFrameStyle", false},
+    {"TfrxFrameTypes", "TfrxFrameType", true},
+    {"TfrxHAlign", "TfrxHAlign", false},
+    {"TfrxVAlign", "TfrxVAlign", false},
+    {"TfrxRestrictions", "TfrxRestriction", true},
+    {"TfrxShapeKind", "TfrxShapeKind", false},
+    {"TfrxPreviewButtons", "TfrxPreviewButton", true},
+    {"TfrxZoomMode", "TfrxZoomMode", false},
+    {"TfrxPrintPages", "TfrxPrintPages", false},
+    {"TfrxDMPFontStyles", "TfrxDMPFontStyle", true},
+    {"TfrxRangeBegin", "TfrxRangeBegin", false},
+    {"TfrxRangeEnd", "TfrxRangeEnd", false},
+    {"TfrxFieldType", "TfrxFieldType", false},
+    {"TfrxFormatKind", "TfrxFormatKind", false},
+    {"TfrxBarcodeType", "TfrxBarcodeType", false},
 };
 
 std::string enumMembers(const ReportEnumRow& row) {
-    if (!row.registryType) return row.members;
     const EnumType* type = findEnumType(row.registryType);
     if (!type) throw Exception(std::string("Report script library: unknown enumeration ") + row.registryType);
     std::string out;

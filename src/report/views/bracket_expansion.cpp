@@ -6,4 +6,6 @@ namespace lumaro {
 
 std::string expandBracketedText(TfrxView&, const std::string& text) { return text; }
 
+std::optional<Variant> calcViewExpression(TfrxView&, const std::string&) { return std::nullopt; }
+
 }  // namespace lumaro

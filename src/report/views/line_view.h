@@ -1,5 +1,5 @@
 #pragma once
-// Lines: horizontal or vertical (normalised from the size when drawn) or diagonal.
+// Lines: horizontal or vertical (normalised from the size) or diagonal.
 #include "report/views/view.h"
 
 namespace lumaro {
@@ -10,10 +10,18 @@ public:
     bool Diagonal() const { return diagonal_; }
     void SetDiagonal(bool v) { diagonal_ = v; }
 
-    void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    // A line that is not diagonal becomes vertical (Width 0, left side framed) when Width <=
+    // Height, else horizontal (Height 0, top side framed). Drawing draws every line so; the
+    // preparation and the designer call this to make the object say so too.
+    void normalize();
+
+    void Draw(const DrawContext& context) const override;
     std::string DisplayName() const override;
 
 private:
+    bool drawnVertical() const;
+    int drawnSides() const;
+
     bool diagonal_ = false;
 };
 

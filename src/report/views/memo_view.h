@@ -76,7 +76,7 @@ public:
     TfrxVAlign VAlign() const { return vAlign_; }
     void SetVAlign(TfrxVAlign v) { vAlign_ = v; }
 
-    void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    void Draw(const DrawContext& context) const override;
     std::string ComponentText() const override { return Text(); }
 
 protected:

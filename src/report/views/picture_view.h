@@ -41,7 +41,7 @@ public:
     // Expands TagStr and URL, then loads the picture of a data-bound view from its field.
     void GetData() override;
 
-    void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    void Draw(const DrawContext& context) const override;
     std::string DisplayName() const override;
 
 private:

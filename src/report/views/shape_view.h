@@ -10,7 +10,7 @@ public:
     TfrxShapeKind Shape() const { return shape_; }
     void SetShape(TfrxShapeKind v) { shape_ = v; }
 
-    void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    void Draw(const DrawContext& context) const override;
 
 private:
     TfrxShapeKind shape_ = skRectangle;

@@ -19,7 +19,7 @@ public:
     bool PrintOnParent() const { return printOnParent_; }
     void SetPrintOnParent(bool v) { printOnParent_ = v; }
 
-    void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    void Draw(const DrawContext& context) const override;
     std::string DisplayName() const override;
 
 private:

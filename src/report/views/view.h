@@ -4,6 +4,7 @@
 #include <string>
 
 #include "gfx/color.h"
+#include "gfx/geometry.h"
 #include "report/model/frame.h"
 #include "report/model/report_component.h"
 #include "report/registry/weak_ref.h"
@@ -11,6 +12,15 @@
 namespace lumaro {
 
 class TfrxDataSet;
+struct DrawContext;
+
+// The device rectangle of one drawing of a view, in whole device pixels: X, Y, X1, Y1 with
+// DX = X1 - X and DY = Y1 - Y, and the frame's width in device pixels.
+struct DrawBox {
+    int x = 0, y = 0, x1 = 0, y1 = 0, dx = 0, dy = 0;
+    double frameWidth = 0;
+    RectF rect() const { return {double(x), double(y), double(x1), double(y1)}; }
+};
 
 class TfrxView : public TfrxReportComponent {
     LUMARO_CLASS_INFO
@@ -66,16 +76,18 @@ public:
 
     // Drawing (views/draw): BeginDraw computes the device rectangle, then the background and
     // the frame are drawn.
-    void Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
-    virtual void BeginDraw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY);
-    virtual void DrawBackground(Canvas& canvas);
-    virtual void DrawFrame(Canvas& canvas);
-
-protected:
-    // Device rectangle of the last BeginDraw and the scale it used.
-    int x_ = 0, y_ = 0, x1_ = 0, y1_ = 0, dx_ = 0, dy_ = 0;
-    double frameWidth_ = 0;
-    double scaleX_ = 1, scaleY_ = 1, offsetX_ = 0, offsetY_ = 0;
+    void Draw(const DrawContext& context) const override;
+    // The device rectangle of the object's place and size.
+    DrawBox BeginDraw(const DrawContext& context) const;
+    // The device rectangle of `bounds`, the place and size (in object pixels, relative to the
+    // page) the object takes in this drawing.
+    DrawBox BeginDraw(const DrawContext& context, const RectF& bounds) const;
+    // Left, Top, Width and Height with the position relative to the page.
+    RectF AbsBounds() const;
+    void DrawBackground(const DrawContext& context, const DrawBox& box) const;
+    // The frame with the sides of Frame().Typ(), or with the sides `typ` (bits of TfrxFrameType).
+    void DrawFrame(const DrawContext& context, const DrawBox& box) const;
+    void DrawFrame(const DrawContext& context, const DrawBox& box, int typ) const;
 
 private:
     TfrxAlign align_ = baNone;

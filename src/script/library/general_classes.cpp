@@ -3,6 +3,7 @@
 #include "core/stream.h"
 #include "script/library/collection.h"
 #include "script/library/component.h"
+#include "script/library/enum_names.h"
 #include "script/library/general_members.h"
 #include "script/library/libraries.h"
 #include "script/library/object_list.h"
@@ -63,7 +64,7 @@ std::vector<ClassRow> generalClasses() {
 
 const EnumRow kEnums[] = {
     {"TDuplicates", "dupIgnore, dupAccept, dupError", false},
-    {"TPrinterOrientation", "poPortrait, poLandscape", false},
+    {"TPrinterOrientation", kPrinterOrientationNames, false},
 };
 
 const ConstRow kConsts[] = {

@@ -5,6 +5,7 @@
 
 #include "script/library/class_table.h"
 #include "script/library/color_constants.h"
+#include "script/library/enum_names.h"
 
 namespace lumaro {
 
@@ -36,15 +37,14 @@ std::vector<ClassRow> graphicsClasses() {
 }
 
 const EnumRow kEnums[] = {
-    {"TFontStyles", "fsBold, fsItalic, fsUnderline, fsStrikeOut", true},
-    {"TFontPitch", "fpDefault, fpVariable, fpFixed", false},
+    {"TFontStyles", kFontStyleNames, true},
+    {"TFontPitch", kFontPitchNames, false},
     {"TPenStyle", "psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame", false},
     {"TPenMode",
      "pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot, pmMergeNotPen, "
      "pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor",
      false},
-    {"TBrushStyle", "bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross",
-     false},
+    {"TBrushStyle", kBrushStyleNames, false},
 };
 
 }  // namespace

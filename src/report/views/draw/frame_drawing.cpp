@@ -1,6 +1,7 @@
 // The drawing steps every view shares: the device rectangle, the background, and the frame
 // with its drop shadow.
 #include "report/views/draw/draw_tools.h"
+#include "report/views/draw_context.h"
 #include "report/views/draw/thick_stroke.h"
 #include "report/views/view.h"
 
@@ -56,59 +57,64 @@ void drawLine(Canvas& canvas, const Segment& s) { canvas.drawLine(s.from, s.to);
 
 }  // namespace
 
-void TfrxReportComponent::Draw(Canvas&, double, double, double, double) {}
+void TfrxReportComponent::Draw(const DrawContext&) const {}
 
-void TfrxView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) {
-    BeginDraw(canvas, scaleX, scaleY, offsetX, offsetY);
-    DrawBackground(canvas);
-    DrawFrame(canvas);
+void TfrxView::Draw(const DrawContext& context) const {
+    const DrawBox box = BeginDraw(context);
+    DrawBackground(context, box);
+    DrawFrame(context, box);
 }
 
-void TfrxView::BeginDraw(Canvas&, double scaleX, double scaleY, double offsetX, double offsetY) {
-    scaleX_ = scaleX;
-    scaleY_ = scaleY;
-    offsetX_ = offsetX;
-    offsetY_ = offsetY;
-    const double left = AbsLeft(), top = AbsTop();
-    x_ = whole(offsetX + scaleX * left);
-    y_ = whole(offsetY + scaleY * top);
-    x1_ = whole(offsetX + scaleX * (left + Width()));
-    y1_ = whole(offsetY + scaleY * (top + Height()));
+RectF TfrxView::AbsBounds() const { return RectF::fromXYWH(AbsLeft(), AbsTop(), Width(), Height()); }
+
+DrawBox TfrxView::BeginDraw(const DrawContext& context) const { return BeginDraw(context, AbsBounds()); }
+
+DrawBox TfrxView::BeginDraw(const DrawContext& context, const RectF& bounds) const {
+    const double sx = context.scaleX, sy = context.scaleY;
+    DrawBox b;
+    b.x = whole(context.offsetX + sx * bounds.left);
+    b.y = whole(context.offsetY + sy * bounds.top);
+    b.x1 = whole(context.offsetX + sx * bounds.right);
+    b.y1 = whole(context.offsetY + sy * bounds.bottom);
     if (frame_.DropShadow()) {
-        x1_ -= whole(scaleX * frame_.ShadowWidth());
-        y1_ -= whole(scaleY * frame_.ShadowWidth());
+        b.x1 -= whole(sx * frame_.ShadowWidth());
+        b.y1 -= whole(sy * frame_.ShadowWidth());
     }
-    dx_ = x1_ - x_;
-    dy_ = y1_ - y_;
-    frameWidth_ = draw::clampDevice(scaleX * frame_.Width());
+    b.dx = b.x1 - b.x;
+    b.dy = b.y1 - b.y;
+    b.frameWidth = draw::clampDevice(sx * frame_.Width());
+    return b;
 }
 
-void TfrxView::DrawBackground(Canvas& canvas) {
-    if (color_ != clNone) canvas.fillRect(RectF{double(x_), double(y_), double(x1_), double(y1_)}, color_);
+void TfrxView::DrawBackground(const DrawContext& context, const DrawBox& b) const {
+    Canvas& canvas = context.canvas;
+    if (color_ != clNone) canvas.fillRect(b.rect(), color_);
     // A clear brush has no hatch to draw.
     if (draw::isHatch(brushStyle_)) {
         canvas.setBrush(Brush{frame_.Color(), draw::brushStyleOf(brushStyle_)});
         canvas.setPen(Pen{color_ == clNone ? clWhite : color_, 1, PenStyle::Solid});
-        canvas.drawRect(RectF{double(x_), double(y_), x1_ + 1.0, y1_ + 1.0});
+        canvas.drawRect(RectF{double(b.x), double(b.y), b.x1 + 1.0, b.y1 + 1.0});
     }
 }
 
-void TfrxView::DrawFrame(Canvas& canvas) {
+void TfrxView::DrawFrame(const DrawContext& context, const DrawBox& b) const { DrawFrame(context, b, frame_.Typ()); }
+
+void TfrxView::DrawFrame(const DrawContext& context, const DrawBox& b, int typ) const {
+    Canvas& canvas = context.canvas;
     if (frame_.DropShadow() && frame_.ShadowColor() != clNone) {
-        const double s = draw::clampDevice(scaleX_ * frame_.ShadowWidth());
-        const double s2 = draw::clampDevice(scaleY_ * frame_.ShadowWidth());
+        const double s = draw::clampDevice(context.scaleX * frame_.ShadowWidth());
+        const double s2 = draw::clampDevice(context.scaleY * frame_.ShadowWidth());
         canvas.setPen(Pen{frame_.ShadowColor(), 1, PenStyle::Solid});
-        drawThickStroke(canvas, {x1_ + s / 2, y_ + s}, {x1_ + s / 2, double(y1_)}, s);
-        drawThickStroke(canvas, {x_ + s2, y1_ + s2 / 2}, {x1_ + s2, y1_ + s2 / 2}, s2);
+        drawThickStroke(canvas, {b.x1 + s / 2, b.y + s}, {b.x1 + s / 2, double(b.y1)}, s);
+        drawThickStroke(canvas, {b.x + s2, b.y1 + s2 / 2}, {b.x1 + s2, b.y1 + s2 / 2}, s2);
     }
 
-    const int typ = frame_.Typ();
-    const double fw = frameWidth_;
+    const double fw = b.frameWidth;
     if (typ == 0 || frame_.Color() == clNone || fw == 0) return;
 
     const TfrxFrameStyle style = frame_.Style();
     const bool dashed = style != fsSolid && style != fsDouble;
-    const FrameBox box{double(x_), double(y_), double(x1_), double(y1_), fw, typ};
+    const FrameBox box{double(b.x), double(b.y), double(b.x1), double(b.y1), fw, typ};
     // A solid or double side is one line of the wide pen, a dashed or dotted one parallel
     // one-pixel lines.
     auto drawBody = [&](const Segment& s) {

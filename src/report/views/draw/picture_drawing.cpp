@@ -3,6 +3,7 @@
 #include "core/resources.h"
 #include "gfx/picture_draw.h"
 #include "report/views/draw/draw_tools.h"
+#include "report/views/draw_context.h"
 #include "report/views/picture_view.h"
 
 namespace lumaro {
@@ -30,24 +31,25 @@ const Image& placeholderImage() {
 
 }  // namespace
 
-void TfrxPictureView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) {
-    BeginDraw(canvas, scaleX, scaleY, offsetX, offsetY);
-    DrawBackground(canvas);
+void TfrxPictureView::Draw(const DrawContext& context) const {
+    Canvas& canvas = context.canvas;
+    const DrawBox box = BeginDraw(context);
+    DrawBackground(context, box);
     const TGraphic* g = graphic();
     if (g && !g->isEmpty()) {
-        const RectF box{double(x_), double(y_), double(x1_), double(y1_)};
-        drawPicture(canvas, box, g, PictureLayout{stretched_, keepAspectRatio_, center_}, scaleX, scaleY);
+        drawPicture(canvas, box.rect(), g, PictureLayout{stretched_, keepAspectRatio_, center_}, context.scaleX,
+                    context.scaleY);
     } else if (IsDesigning()) {
         FontSpec font;
         font.name = "Tahoma";
         font.pixelSize = 11;  // 8 points at 96 pixels per inch
         font.color = clBlack;
         canvas.setFont(font);
-        canvas.drawText({x_ + 20.0, y_ + 3.0}, frxGet("obPicture"));
+        canvas.drawText({box.x + 20.0, box.y + 3.0}, frxGet("obPicture"));
         const Image& icon = placeholderImage();
-        canvas.drawImage(RectF::fromXYWH(x_ + 1.0, y_ + 2.0, icon.width, icon.height), icon);
+        canvas.drawImage(RectF::fromXYWH(box.x + 1.0, box.y + 2.0, icon.width, icon.height), icon);
     }
-    DrawFrame(canvas);
+    DrawFrame(context, box);
 }
 
 }  // namespace lumaro

@@ -4,6 +4,7 @@
 
 #include "report/views/draw/draw_tools.h"
 #include "report/views/draw/thick_stroke.h"
+#include "report/views/draw_context.h"
 #include "report/views/shape_view.h"
 
 namespace lumaro {
@@ -35,23 +36,25 @@ constexpr void (*kOutlines[])(Canvas&, const ShapeBox&) = {rectangle, roundRecta
 
 }  // namespace
 
-void TfrxShapeView::Draw(Canvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) {
-    BeginDraw(canvas, scaleX, scaleY, offsetX, offsetY);
-    const ShapeBox box{x_, y_, x1_, y1_, dx_, dy_};
+void TfrxShapeView::Draw(const DrawContext& context) const {
+    Canvas& canvas = context.canvas;
+    const DrawBox b = BeginDraw(context);
+    const double frameWidth = b.frameWidth;
+    const ShapeBox box{b.x, b.y, b.x1, b.y1, b.dx, b.dy};
     const TfrxFrame& frame = Frame();
     const PenStyle penStyle = draw::penStyleOf(frame.Style());
 
     if (shape_ == skDiagonal1 || shape_ == skDiagonal2) {
         canvas.setPen(Pen{frame.Color(), 1, penStyle});
-        if (shape_ == skDiagonal1) draw::drawThickStroke(canvas, pt(box.x, box.y1), pt(box.x1, box.y), frameWidth_);
-        else draw::drawThickStroke(canvas, pt(box.x, box.y), pt(box.x1, box.y1), frameWidth_);
+        if (shape_ == skDiagonal1) draw::drawThickStroke(canvas, pt(box.x, box.y1), pt(box.x1, box.y), frameWidth);
+        else draw::drawThickStroke(canvas, pt(box.x, box.y), pt(box.x1, box.y1), frameWidth);
         return;
     }
     const auto kind = static_cast<size_t>(shape_);
     if (kind >= std::size(kOutlines)) return;
     const auto outline = kOutlines[kind];
 
-    canvas.setPen(Pen{frame.Color(), frameWidth_, penStyle});
+    canvas.setPen(Pen{frame.Color(), frameWidth, penStyle});
     if (BrushStyle() != bsSolid) {
         // Filled first, then hatched over the fill.
         if (Color() != clNone) {

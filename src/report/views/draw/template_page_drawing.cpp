@@ -9,6 +9,7 @@
 #include "report/model/report_page.h"
 #include "report/views/draw/draw_tools.h"
 #include "report/views/picture_view.h"
+#include "report/views/view.h"
 
 namespace lumaro {
 
@@ -17,28 +18,39 @@ namespace {
 constexpr Color kBandOutline = rgb(176, 176, 176);
 constexpr Color kBandName = rgb(128, 128, 128);
 
-void drawBandOutline(Canvas& canvas, const TfrxBand& band, double scale, double offsetX, double offsetY) {
-    const double x = draw::whole(offsetX + scale * band.AbsLeft());
-    const double y = draw::whole(offsetY + scale * band.AbsTop());
-    const double x1 = draw::whole(offsetX + scale * (band.AbsLeft() + band.Width()));
-    const double y1 = draw::whole(offsetY + scale * (band.AbsTop() + band.Height()));
+// `paperTop` is the device position of the paper's top edge.
+void drawBandOutline(const DrawContext& context, const TfrxBand& band, double paperTop) {
+    Canvas& canvas = context.canvas;
+    const double x = draw::whole(context.offsetX + context.scaleX * band.AbsLeft());
+    const double y = draw::whole(context.offsetY + context.scaleY * band.AbsTop());
+    const double x1 = draw::whole(context.offsetX + context.scaleX * (band.AbsLeft() + band.Width()));
+    const double y1 = draw::whole(context.offsetY + context.scaleY * (band.AbsTop() + band.Height()));
     canvas.setPen(Pen{kBandOutline, 1, PenStyle::Dot});
     canvas.setBrush(Brush{clWhite, BrushStyle::Clear});
     canvas.drawRect(RectF{x, y, x1 + 1, y1 + 1});
     // The name above the band where there is room, else inside it.
     FontSpec font;
     font.name = "Tahoma";
-    font.pixelSize = 11 * scale;
+    font.pixelSize = 11 * context.scaleY;
     font.color = kBandName;
     const double above = y - std::ceil(font.pixelSize * 1.3) - 1;
     canvas.setFont(font);
-    canvas.drawText({x + 2, above >= 0 ? above : y + 1}, band.Name());
+    canvas.drawText({x + 2, above >= paperTop ? above : y + 1}, band.Name());
 }
 
 bool visibleWithAncestors(const TfrxComponent& c, const TfrxComponent& page) {
     for (const TfrxComponent* p = &c; p && p != &page; p = p->Parent())
         if (!p->Visible()) return false;
     return true;
+}
+
+void drawView(const DrawContext& context, const TfrxView& view, const ViewDrawError& onError) {
+    if (!onError) return view.Draw(context);
+    try {
+        view.Draw(context);
+    } catch (const std::exception& e) {
+        onError(view, e);
+    }
 }
 
 }  // namespace
@@ -51,23 +63,25 @@ int templatePageHeight(const TfrxReportPage& page, double scale) {
     return draw::whole(page.PaperHeight() * kMillimetreToPixels * scale);
 }
 
-void drawTemplatePage(Canvas& canvas, TfrxReportPage& page, double scale) {
+void arrangeTemplatePage(TfrxReportPage& page) {
     page.ArrangeChildren();
-    const int width = templatePageWidth(page, scale), height = templatePageHeight(page, scale);
-    canvas.fillRect(RectF{0, 0, double(width), double(height)}, clWhite);
+    page.BackPictureView().SetBounds(0, 0, page.PaperWidth() * kMillimetreToPixels,
+                                     page.PaperHeight() * kMillimetreToPixels);
+}
 
-    TfrxPictureView& background = page.BackPictureView();
-    background.SetBounds(0, 0, width / scale, height / scale);
-    background.Draw(canvas, scale, scale, 0, 0);
+void drawTemplatePage(const DrawContext& context, const TfrxReportPage& page, const ViewDrawError& onError) {
+    const double left = context.offsetX, top = context.offsetY;
+    const int width = templatePageWidth(page, context.scaleX), height = templatePageHeight(page, context.scaleY);
+    context.canvas.fillRect(RectF{left, top, left + width, top + height}, clWhite);
+    page.BackPictureView().Draw(context);
 
-    const double offsetX = draw::whole(page.LeftMargin() * kMillimetreToPixels * scale);
-    const double offsetY = draw::whole(page.TopMargin() * kMillimetreToPixels * scale);
-    for (TfrxComponent* c : page.AllObjects()) {
+    DrawContext inside = context;
+    inside.offsetX = left + draw::whole(page.LeftMargin() * kMillimetreToPixels * context.scaleX);
+    inside.offsetY = top + draw::whole(page.TopMargin() * kMillimetreToPixels * context.scaleY);
+    for (const TfrxComponent* c : page.AllObjects()) {
         if (!visibleWithAncestors(*c, page)) continue;
-        if (const auto* band = dynamic_cast<const TfrxBand*>(c))
-            drawBandOutline(canvas, *band, scale, offsetX, offsetY);
-        else if (auto* view = dynamic_cast<TfrxView*>(c))
-            view->Draw(canvas, scale, scale, offsetX, offsetY);
+        if (const auto* band = dynamic_cast<const TfrxBand*>(c)) drawBandOutline(inside, *band, top);
+        else if (const auto* view = dynamic_cast<const TfrxView*>(c)) drawView(inside, *view, onError);
     }
 }
 

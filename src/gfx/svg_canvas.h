@@ -5,7 +5,7 @@
 
 #include "gfx/canvas.h"
 
-namespace lumaro::cli {
+namespace lumaro {
 
 class SvgCanvas : public Canvas {
 public:
@@ -39,4 +39,4 @@ private:
     FontSpec font_;
 };
 
-}  // namespace lumaro::cli
+}  // namespace lumaro

@@ -1,10 +1,10 @@
-#include "cli/svg_canvas.h"
+#include "gfx/svg_canvas.h"
 
 #include <cstdio>
 
 #include "core/text.h"
 
-namespace lumaro::cli {
+namespace lumaro {
 
 namespace {
 std::string num(double v) {
@@ -105,14 +105,24 @@ void SvgCanvas::fillRect(const RectF& r, Color color) {
              num(r.height()) + "\" fill=\"" + colour(color) + "\"/>\n";
 }
 
-void SvgCanvas::drawText(PointF origin, std::string_view text, const std::vector<double>*) {
+void SvgCanvas::drawText(PointF origin, std::string_view text, const std::vector<double>* advances) {
     // The origin is the top-left corner of the text cell; SVG places the baseline, which
-    // lies about 0.905 em below the top for Arial.
+    // lies about 0.905 em below the top for Arial. A run with advances places each character
+    // at its own x.
     std::string t = "translate(" + num(origin.x) + "," + num(origin.y) + ")";
     if (font_.angle != 0) t += " rotate(" + num(-font_.angle) + ")";
-    body_ += "<text transform=\"" + t + "\" x=\"0\" y=\"" + num(font_.pixelSize * 0.905) + "\" font-family=\"" +
-             escapeXml(font_.name) + "\" font-size=\"" + num(font_.pixelSize) + "\" fill=\"" + colour(font_.color) +
-             "\"" + ((font_.style & fsBold) ? " font-weight=\"bold\"" : "") +
+    std::string x = "0";
+    if (advances) {
+        const size_t count = toU32(text).size();
+        double at = 0;
+        for (size_t k = 1; k < count; ++k) {
+            at += k - 1 < advances->size() ? (*advances)[k - 1] : 0;
+            x += " " + num(at);
+        }
+    }
+    body_ += "<text transform=\"" + t + "\" x=\"" + x + "\" y=\"" + num(font_.pixelSize * 0.905) +
+             "\" font-family=\"" + escapeXml(font_.name) + "\" font-size=\"" + num(font_.pixelSize) + "\" fill=\"" +
+             colour(font_.color) + "\"" + ((font_.style & fsBold) ? " font-weight=\"bold\"" : "") +
              ((font_.style & fsItalic) ? " font-style=\"italic\"" : "") + ">" + escapeXml(text) + "</text>\n";
 }
 
@@ -123,4 +133,4 @@ std::string SvgCanvas::document() const {
            "\">\n" + body_ + "</svg>\n";
 }
 
-}  // namespace lumaro::cli
+}  // namespace lumaro

@@ -1,6 +1,4 @@
-#include "barcode/barcode_text_metrics.h"
-
-#include "core/text.h"
+#include "gfx/builtin_font_metrics.h"
 
 namespace lumaro {
 
@@ -15,18 +13,31 @@ constexpr short kArialWidths[95] = {
     556, 556, 333, 500, 278, 556, 500, 722, 500, 500, 500, 334, 260, 334, 584,       // p to ~
 };
 constexpr short kOtherWidth = 556;
+// Arial's ascent and descent in thousandths of the em.
+constexpr double kAscent = 905, kDescent = 212;
 
-class ArialTable final : public BarcodeTextMetrics {
+class ArialFace final : public FontFaceMetrics {
 public:
-    double textWidth(const FontSpec& font, std::string_view text) const override {
-        long units = 0;
-        for (char32_t c : toU32(text)) units += c >= 32 && c <= 126 ? kArialWidths[c - 32] : kOtherWidth;
-        return static_cast<double>(units) * font.pixelSize / 1000.0;
+    explicit ArialFace(double em) : em_(em) {}
+    double advance(char32_t c) const override {
+        return (c >= 32 && c <= 126 ? kArialWidths[c - 32] : kOtherWidth) * em_ / 1000.0;
+    }
+    double ascent() const override { return kAscent * em_ / 1000.0; }
+    double descent() const override { return kDescent * em_ / 1000.0; }
+
+private:
+    double em_;
+};
+
+class ArialTable final : public FontMetrics {
+public:
+    std::shared_ptr<const FontFaceMetrics> face(const FontSpec& font) const override {
+        return std::make_shared<ArialFace>(font.pixelSize);
     }
 };
 }  // namespace
 
-const BarcodeTextMetrics& defaultBarcodeTextMetrics() {
+const FontMetrics& builtinFontMetrics() {
     static const ArialTable metrics;
     return metrics;
 }

@@ -16,6 +16,7 @@
 #include "report/model/report.h"
 #include "report/model/report_page.h"
 #include "report/views/line_view.h"
+#include "report/views/barcode_view.h"
 #include "report/views/draw/template_page_drawing.h"
 #include "report/views/picture_graphic.h"
 #include "report/views/picture_view.h"
@@ -35,7 +36,8 @@ constexpr Color kShadow = rgb(90, 90, 90);
 
 // Cells of 70 × 50 pixels, seven to a row, 84 pixels apart; rows 70 pixels apart.
 constexpr double kCellX = 8, kCellPitch = 84, kCellW = 70, kCellH = 50;
-constexpr double kRowShapes = 8, kRowFrames = 78, kRowMore = 148, kRowLines = 218, kRowPictures = 288;
+constexpr double kRowShapes = 8, kRowFrames = 78, kRowMore = 148, kRowLines = 218, kRowPictures = 288,
+                 kRowBarcodes = 378;
 constexpr double kMarginMm = 5;
 
 template <class T>
@@ -85,7 +87,7 @@ void buildGallery(TfrxReport& report) {
     auto* band = new TfrxReportTitle();
     band->SetParent(page);
     band->SetName("ReportTitle1");
-    band->SetHeight(370);
+    band->SetHeight(450);
 
     // Shapes: each kind, filled, hatched, wide and dashed outlines.
     const struct {
@@ -203,6 +205,34 @@ void buildGallery(TfrxReport& report) {
         const std::string payload = std::string("\x09TMetafile") + std::string("\x08\x00\x00\x00\x01\x00\x09\x00", 8);
         metafile->Picture().Picture().readData(ByteSpan(reinterpret_cast<const uint8_t*>(payload.data()), payload.size()));
     }
+
+    // Barcodes, each as wide (or, turned, as high) as its code: the product's EAN-13 with its
+    // check digit, the SSCC as GS1-128, a Code 39 turned by 90 degrees, a Code 128 on a
+    // yellow background with a frame, right-aligned in its cell.
+    const struct {
+        int column;
+        TfrxBarcodeType type;
+        const char* text;
+        bool checksum;
+        int rotation;
+        Color color;
+        TfrxHAlign align;
+    } barcodes[] = {
+        {0, bcCodeEAN13, "590123412345", true, 0, clNone, haLeft},
+        {2, bcCodeEAN128C, "00123456789012345675", false, 0, clNone, haLeft},
+        {4, bcCode39, "A12", false, 90, clNone, haLeft},
+        {5, bcCode128B, "Lot", false, 0, clYellow, haRight},
+    };
+    for (const auto& b : barcodes) {
+        auto* v = add<TfrxBarCodeView>(*band, b.column, kRowBarcodes, kCellW, 70);
+        v->SetBarType(b.type);
+        v->SetText(b.text);
+        v->SetCalcCheckSum(b.checksum);
+        v->SetRotation(b.rotation);
+        v->SetColor(b.color);
+        v->SetHAlign(b.align);
+        if (b.color != clNone) v->Frame().SetTyp(TfrxFrame::kAllSides);
+    }
 }
 
 std::filesystem::path outputDir() {
@@ -227,10 +257,13 @@ TEST(ViewGallery, EveryViewKindRendered) {
     TfrxReport report;
     buildGallery(report);
     TfrxReportPage& page = *findReportPage(report, "Page1");
+    arrangeTemplatePage(page);
     for (const int scale : {1, 2}) {
         SCOPED_TRACE(scale);
         const QImage image = renderImage(templatePageWidth(page, scale), templatePageHeight(page, scale),
-                                         [&](Canvas& canvas) { drawTemplatePage(canvas, page, scale); });
+                                         [&](Canvas& canvas) {
+                                             drawTemplatePage(DrawContext{canvas, double(scale), double(scale)}, page);
+                                         });
         savePng(image, (dir / ("views_gallery_" + std::to_string(scale) + "x.png")).string());
         // 170 × 130 mm at 3.77953 pixels per millimetre.
         EXPECT_EQ(image.width(), std::lround(642.52 * scale));
@@ -247,6 +280,10 @@ TEST(ViewGallery, EveryViewKindRendered) {
         const QRgb redEnd = at(image, scale, cellX(0) + 5, kRowPictures + 5);
         EXPECT_TRUE(qRed(redEnd) > 200 && qGreen(redEnd) < 40 && qBlue(redEnd) < 60) << "stretched bitmap, red end";
         EXPECT_EQ(at(image, scale, cellX(1) + 35, kRowPictures + 60), qRgb(255, 255, 255)) << "kept ratio leaves room";
+        EXPECT_EQ(at(image, scale, cellX(2) + 1, kRowBarcodes + 20), qRgb(0, 0, 0)) << "SSCC start bar";
+        EXPECT_EQ(at(image, scale, cellX(2) + 154, kRowBarcodes + 20), qRgb(0, 0, 0)) << "SSCC stop bar, 156 wide";
+        EXPECT_EQ(at(image, scale, cellX(2) + 158, kRowBarcodes + 20), qRgb(255, 255, 255)) << "nothing past the code";
+        EXPECT_EQ(at(image, scale, cellX(5) + kCellW - 2, kRowBarcodes + 68), qRgb(255, 255, 0)) << "right-aligned";
     }
 }
 
@@ -273,4 +310,32 @@ TEST(TemplateRender, ReportsWhatIsWrong) {
         EXPECT_EQ(r.status, c.status) << r.output;
         EXPECT_NE(r.output.find(c.message), std::string::npos) << r.output;
     }
+}
+
+TEST(TemplateRender, NamesAnObjectThatCannotBeDrawn) {
+    if (!std::filesystem::exists(cliPath())) GTEST_SKIP() << "lumaro-cli is not built";
+    const auto dir = std::filesystem::path(LUMARO_BINARY_DIR) / "render_errors";
+    std::filesystem::create_directories(dir);
+    const std::string file = (dir / "bad_code.fr3").string(), out = (dir / "bad_code.png").string();
+    {
+        TfrxReport report;
+        auto* page = new TfrxReportPage();
+        page->SetParent(&report);
+        page->SetName("Page1");
+        auto* band = new TfrxReportTitle();
+        band->SetParent(page);
+        band->SetName("ReportTitle1");
+        band->SetHeight(100);
+        auto* code = add<TfrxBarCodeView>(*band, 0, 10);
+        code->SetName("Ean");
+        code->SetBarType(bcCodeEAN13);
+        code->SetText("59012A");
+        add<TfrxShapeView>(*band, 1, 10)->SetColor(clYellow);
+        report.SaveToFile(file);
+    }
+    std::filesystem::remove(out);
+    const CliRun r = runCli("template render " + file + " 1 " + out);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.output.find("bad_code.fr3: Ean: Barcode must be numeric"), std::string::npos) << r.output;
+    EXPECT_TRUE(std::filesystem::exists(out)) << "the rest of the page is written";
 }
