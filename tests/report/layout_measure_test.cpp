@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/text.h"
+#include "report/model/report_host.h"
 #include "report/layout_test_util.h"
 
 namespace lumaro {
@@ -195,6 +196,29 @@ TEST(LayoutMeasure, SplitKeepsWhatFits) {
         EXPECT_EQ(f.dt.GetInBoundsText(), c.kept) << c.text << " " << c.bottom;
         EXPECT_EQ(f.dt.lines().size(), c.lines) << c.text << " " << c.bottom;
     }
+}
+
+// "abc" at 12 points: 24 pixels with the test metrics, 161 units (25.76 pixels) with the
+// built-in Arial table.
+TEST(LayoutMeasure, MeasuresWithItsHostsMetrics) {
+    const auto widthOfAbc = [](TfrxDrawText& dt) {
+        LayoutSetup s;
+        s.lines = {"abc"};
+        layOut(dt, s);
+        return dt.CalcWidth();
+    };
+    ReportHost fixedHost;
+    fixedHost.fontMetrics = std::make_shared<test::FixedFontMetrics>();
+    TfrxDrawText dt;
+    EXPECT_DOUBLE_EQ(widthOfAbc(dt), 161 / 6.25);  // the headless process host
+    {
+        ScopedProcessHost process(fixedHost);
+        EXPECT_DOUBLE_EQ(widthOfAbc(dt), 24);  // follows the process host
+        dt.setHost(ReportHost{});
+        EXPECT_DOUBLE_EQ(widthOfAbc(dt), 161 / 6.25);  // its report's host, without metrics
+    }
+    dt.setHost(fixedHost);
+    EXPECT_DOUBLE_EQ(widthOfAbc(dt), 24);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "gfx/builtin_font_metrics.h"
 #include "report/layout/layout_numbers.h"
 #include "report/model/font.h"
+#include "report/model/report_host.h"
 
 namespace lumaro {
 
@@ -38,7 +39,14 @@ void TfrxDrawText::setFontMetrics(std::shared_ptr<const FontMetrics> metrics) {
     faces_.clear();
 }
 
-const FontMetrics& TfrxDrawText::fontMetrics() const { return metrics_ ? *metrics_ : builtinFontMetrics(); }
+const FontMetrics& TfrxDrawText::fontMetrics() const { return metrics_ ? *metrics_ : processHost().metrics(); }
+
+void TfrxDrawText::setHost(const ReportHost& host) {
+    // A host without metrics measures with the built-in ones (held without owning them).
+    setFontMetrics(host.fontMetrics ? host.fontMetrics
+                                    : std::shared_ptr<const FontMetrics>(&builtinFontMetrics(), [](const FontMetrics*) {}));
+    setMessageProcessing(host.processMessages);
+}
 
 void TfrxDrawText::SetFont(const TfrxFont& font) {
     fontSize_ = std::clamp(font.Size(), 1, layout::kMaxFontSize);

@@ -7,9 +7,10 @@
 // pixels, as it measured; so the preview at any zoom and the printout at any resolution break
 // their lines at the same words and have the same line lengths.
 //
-// One layout object belongs to each report, plus a global one (frxDrawText()) for text objects
-// outside a report. A text object uses it like this, always between Lock and Unlock (the
-// DrawTextLock guard does both):
+// One layout object belongs to each report (which gives it its host: setHost), plus a global
+// one (frxDrawText()) for text objects outside a report, measuring with the process host's
+// metrics. A text object uses it like this, always between Lock and Unlock (the DrawTextLock
+// guard does both):
 //
 //     DrawTextLock lock(drawText);                       // waits while another user has it
 //     drawText.SetFont(font);                            // the object's (or highlight's) font
@@ -49,6 +50,7 @@ namespace lumaro {
 class Canvas;
 class FontMetrics;
 class TfrxFont;
+struct ReportHost;
 
 // One wrapped output line.
 struct LayoutLine {
@@ -72,12 +74,15 @@ public:
     TfrxDrawText(const TfrxDrawText&) = delete;
     TfrxDrawText& operator=(const TfrxDrawText&) = delete;
 
-    // The metrics all measuring and drawing uses; the report passes its host's metrics. Without
-    // any (or after setting none) the built-in metrics are used.
+    // What the layout takes from its report's host: the font metrics and the message processing
+    // while it waits. A report calls this when it gets its host; a layout without one (the
+    // global one) follows the process host (processHost()).
+    void setHost(const ReportHost& host);
+    // The metrics all measuring and drawing uses; null: the process host's.
     void setFontMetrics(std::shared_ptr<const FontMetrics> metrics);
     const FontMetrics& fontMetrics() const;
-    // What waiting for the layout does between tries; the report passes its host's message
-    // processing. Without any, the process-wide one (core/process_hook.h).
+    // What waiting for the layout does between tries; empty: the process-wide message
+    // processing (core/process_hook.h).
     void setMessageProcessing(std::function<void()> processMessages);
 
     // Waits while another user holds the layout (processing pending messages), then takes it.
