@@ -99,6 +99,7 @@ public:
     void SetOptions(bool wordWrap, bool htmlTags, int rotation, bool clipped, bool wordBreak, bool rtlReading);
     // All in report pixels.
     void SetGaps(double lineSpacing, double charSpacing, double paragraphGap);
+    // Note the order of the scales: vertical first.
     void SetDimensions(const RectF& unscaledRect, const RectF& scaledRect, double scaleY, double scaleX);
     // Lays out the source lines (Memo lines, no line breaks inside) in the unscaled rectangle's
     // width (its height at rotations 90..179 and 270..359).
