@@ -32,9 +32,17 @@ bool allowedMessage(const std::string& m, bool textHasNul) {
     for (const char* n : named)
         if (m == std::string("Invalid Text len (") + n + ")" || m == std::string("Invalid check digit (") + n + ")")
             return true;
-    if ((startsWith(m, "TfrxBarcode:Code93 bad Data <") || startsWith(m, "TfrxBarcode:Codabar bad Data <")) &&
+    if ((startsWith(m, "TfrxBarcode:Code93 bad Data <") || startsWith(m, "TfrxBarcode:Codabar bad Data <") ||
+         startsWith(m, "TfrxBarcode:Code128 bad Data <")) &&
         (endsWith(m, ">") || textHasNul))
         return true;
+    // GS1 texts with application identifiers: the identifier quoted in parentheses.
+    static const char* const gs1[] = {"Invalid GS1 application identifier (",
+                                      "No data after the GS1 application identifier (",
+                                      "Invalid character in the GS1 data of (", "The GS1 data of (",
+                                      "Invalid check digit in the GS1 data of ("};
+    for (const char* g : gs1)
+        if (startsWith(m, g) && (m.find(')') != std::string::npos || textHasNul)) return true;
     // The integer conversion of one character that is not a digit.
     const std::string_view suffix = "' is not a valid integer value";
     if (m == "'" && textHasNul) return true;

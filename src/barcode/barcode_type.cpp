@@ -38,6 +38,8 @@ constexpr SymbologyInfo kSymbologies[kBarcodeTypeCount] = {
     {"bcCodeEAN128A", "EAN128A", false, kNoMin, kNoMax, false, true, false, encodeCode128},
     {"bcCodeEAN128B", "EAN128B", false, kNoMin, kNoMax, false, true, false, encodeCode128},
     {"bcCodeEAN128C", "EAN128C", true, kNoMin, kNoMax, false, true, false, encodeCode128},
+    {"bcCode128", "Code128", false, kNoMin, kNoMax, false, true, false, encodeCode128Auto},
+    {"bcCodeEAN128", "EAN128", false, kNoMin, kNoMax, false, true, false, encodeCode128Auto},
 };
 }  // namespace
 

@@ -1,6 +1,8 @@
 #pragma once
-// The 23 symbologies of the barcode engine in their fixed order (the ordinal is stored in
-// templates and indexes the symbology table), and what the engine knows about each.
+// The symbologies of the barcode engine in their fixed order (the ordinal indexes the
+// symbology table; templates store the enumeration name), and what the engine knows about
+// each. The first 23 are the classic set; the Code 128 types that choose their code sets
+// themselves follow them, so that every earlier ordinal keeps its meaning.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,9 +34,11 @@ enum TfrxBarcodeType : int {
     bcCodeEAN128A,
     bcCodeEAN128B,
     bcCodeEAN128C,
+    bcCode128,     // Code 128 switching between sets A, B and C for the shortest code
+    bcCodeEAN128,  // GS1-128 likewise, FNC1 after the start (text forms: barcode/gs1_text.h)
 };
 
-inline constexpr int kBarcodeTypeCount = 23;
+inline constexpr int kBarcodeTypeCount = 25;
 
 enum TfrxCheckSumMethod : int { csmNone, csmModulo10 };
 

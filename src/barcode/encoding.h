@@ -20,6 +20,7 @@ void encodeTwoOfFive(Encoding& e);  // interleaved, industrial, matrix
 void encodeCode39(Encoding& e);
 void encodeCode39Extended(Encoding& e);
 void encodeCode128(Encoding& e);    // Code 128 A/B/C and GS1-128 (EAN128 A/B/C)
+void encodeCode128Auto(Encoding& e);  // Code 128 and GS1-128 with their own choice of code sets
 void encodeCode93(Encoding& e);
 void encodeCode93Extended(Encoding& e);
 void encodeMsi(Encoding& e);

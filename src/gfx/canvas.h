@@ -38,7 +38,9 @@ public:
     virtual void fillRect(const RectF& r, Color color) = 0;
 
     // Text with its cell's top-left corner at `origin`, rotated about it by the font's angle.
-    // `advances`, when given, holds the distance from each code point to the next.
+    // `advances`, when given, holds the distance from each code point to the next: each
+    // character is placed there, and the run stays one piece of text (one text object in a
+    // PDF, selectable as a whole).
     virtual void drawText(PointF origin, std::string_view text, const std::vector<double>* advances = nullptr) = 0;
 
     virtual void drawImage(const RectF& target, const Image& image) = 0;

@@ -3,15 +3,16 @@
 // data; tests/cli compares many more texts with zint live.
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <cmath>
 #include <optional>
 
 #include "barcode_support.h"
+#include "support/case_name.h"
 
 using namespace lumaro;
 using lumaro::testing::makeBarcode;
 using lumaro::testing::modulesOf;
+using lumaro::testing::NameFromWhat;
 using lumaro::testing::Settings;
 
 namespace {
@@ -78,6 +79,69 @@ const Case kCases[] = {
     {.what = "set B: a character above 126 is a space", .type = bcCode128B, .text = "A\xC3\xA9\x7F" "B",
      .textAfter = "A\xC3\xA9\x7F" "B", .samePatternAs = "A  B"},
     {.what = "set A: lower case is a space", .type = bcCode128A, .text = "AbC", .samePatternAs = "A C"},
+    // Code 128 and GS1-128 choosing their code sets: widths are 11 modules per symbol (start,
+    // data, switches, check) and 13 for the stop; tests/cli compares the modules with zint
+    {.what = "automatic set C for an even run of digits", .type = bcCode128, .text = "12345678",
+     .textAfter = "12345678", .width = 11 * 6 + 13},
+    {.what = "automatic odd run of digits: one digit in set B", .type = bcCode128, .text = "1234567",
+     .width = 11 * 7 + 13},
+    {.what = "automatic four digits inside letters stay in set B", .type = bcCode128, .text = "AB1234CD",
+     .width = 11 * 10 + 13},
+    {.what = "automatic six digits inside letters go to set C", .type = bcCode128, .text = "AB123456CD",
+     .width = 11 * 11 + 13},
+    {.what = "automatic set A for capitals with control characters", .type = bcCode128, .text = "A\tB",
+     .width = 11 * 5 + 13},
+    {.what = "automatic shift for one control character among small letters", .type = bcCode128,
+     .text = "abc\tdef", .width = 11 * 10 + 13},
+    {.what = "automatic latch for three control characters", .type = bcCode128, .text = "ab\t\t\tcd",
+     .width = 11 * 11 + 13},
+    {.what = "automatic Code 128 ignores Checksum", .type = bcCode128, .text = "AB12", .settings = kChecksum,
+     .textAfter = "AB12", .samePatternAs = "AB12"},
+    {.what = "automatic Code 128 refuses characters outside ASCII", .type = bcCode128, .text = "Lot \xC3\xA9",
+     .error = "TfrxBarcode:Code128 bad Data <Lot \xC3\xA9>"},
+    {.what = "automatic Code 128 of nothing: start, check and stop", .type = bcCode128, .text = "",
+     .width = 11 * 2 + 13},
+    {.what = "GS1-128 SSCC with identifier: the same code as EAN128C", .type = bcCodeEAN128,
+     .text = "(00)12345678901234567", .settings = kChecksum, .textAfter = "(00)123456789012345675", .width = 156,
+     .modules = kSsccModules},
+    {.what = "GS1-128 SSCC without identifier, check digit as EAN128C", .type = bcCodeEAN128,
+     .text = "0012345678901234567", .settings = kChecksum, .textAfter = "00123456789012345675",
+     .modules = kSsccModules},
+    {.what = "GS1-128 SSCC with its check digit is kept", .type = bcCodeEAN128, .text = "(00)123456789012345675",
+     .settings = kChecksum, .textAfter = "(00)123456789012345675", .modules = kSsccModules},
+    {.what = "GS1-128 without Checksum takes the data as given", .type = bcCodeEAN128,
+     .text = "(00)123456789012345678", .textAfter = "(00)123456789012345678", .width = 156},
+    {.what = "GS1-128 check digits of a GTIN and a GLN", .type = bcCodeEAN128,
+     .text = "(01)0950110153000(414)950110153000", .settings = kChecksum,
+     .textAfter = "(01)09501101530003(414)9501101530003"},
+    {.what = "GS1-128 FNC1 after variable-length data", .type = bcCodeEAN128, .text = "(10)AB(21)12",
+     .samePatternAs = "(10)AB(21)12"},
+    {.what = "GS1-128 GS stands for FNC1 in the plain form", .type = bcCodeEAN128, .text = "10AB\x1D" "2112",
+     .samePatternAs = "(10)AB(21)12"},
+    {.what = "GS1-128 plain form with Checksum over a letter", .type = bcCodeEAN128, .text = "12A",
+     .settings = kChecksum, .error = "'A' is not a valid integer value"},
+    {.what = "GS1-128 wrong check digit", .type = bcCodeEAN128, .text = "(00)123456789012345678",
+     .settings = kChecksum, .error = "Invalid check digit in the GS1 data of (00)"},
+    {.what = "GS1-128 data of a predefined length too short", .type = bcCodeEAN128, .text = "(17)2405(10)A",
+     .error = "The GS1 data of (17) must have 6 digits"},
+    {.what = "GS1-128 predefined length needs digits", .type = bcCodeEAN128, .text = "(11)24O101",
+     .error = "The GS1 data of (11) must have 6 digits"},
+    {.what = "GS1-128 check digit missing without Checksum", .type = bcCodeEAN128, .text = "(00)12345678901234567",
+     .error = "The GS1 data of (00) must have 18 digits"},
+    {.what = "GS1-128 Checksum with csmNone adds nothing", .type = bcCodeEAN128, .text = "(00)12345678901234567",
+     .settings = kChecksumNone, .error = "The GS1 data of (00) must have 18 digits"},
+    {.what = "GS1-128 identifier of letters", .type = bcCodeEAN128, .text = "(0a)1",
+     .error = "Invalid GS1 application identifier (0a)"},
+    {.what = "GS1-128 identifier of five digits", .type = bcCodeEAN128, .text = "(10000)1",
+     .error = "Invalid GS1 application identifier (10000)"},
+    {.what = "GS1-128 identifier without its closing parenthesis", .type = bcCodeEAN128, .text = "(10)A(21",
+     .error = "Invalid GS1 application identifier (21)"},
+    {.what = "GS1-128 identifier of the wrong length for its prefix", .type = bcCodeEAN128,
+     .text = "(310)0001234", .error = "Invalid GS1 application identifier (310)"},
+    {.what = "GS1-128 identifier without data", .type = bcCodeEAN128, .text = "(10)(21)1",
+     .error = "No data after the GS1 application identifier (10)"},
+    {.what = "GS1-128 blank is no GS1 character", .type = bcCodeEAN128, .text = "(10)LOT 7",
+     .error = "Invalid character in the GS1 data of (10)"},
     // EAN-13
     {.what = "EAN-13 of 12 digits gets its check digit", .type = bcCodeEAN13, .text = "590123412345",
      .settings = kChecksum, .textAfter = "5901234123457", .width = 95},
@@ -234,20 +298,6 @@ TEST_P(Encoding, Case) {
     }
 }
 
-std::string caseName(const ::testing::TestParamInfo<Case>& info) {
-    std::string name;
-    bool upper = true;
-    for (char ch : info.param.what) {
-        if (std::isalnum(static_cast<unsigned char>(ch))) {
-            name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(ch))) : ch;
-            upper = false;
-        } else {
-            upper = true;
-        }
-    }
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Barcode, Encoding, ::testing::ValuesIn(kCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Barcode, Encoding, ::testing::ValuesIn(kCases), NameFromWhat());
 
 }  // namespace

@@ -24,7 +24,8 @@ TEST(BarcodeTypes, FixedOrderWithNamesAndDisplayNames) {
         {"bcCodeUPC_E0", "UPC_E0"},                    {"bcCodeUPC_E1", "UPC_E1"},
         {"bcCodeUPC_Supp2", "UPC Supp2"},              {"bcCodeUPC_Supp5", "UPC Supp5"},
         {"bcCodeEAN128A", "EAN128A"},                  {"bcCodeEAN128B", "EAN128B"},
-        {"bcCodeEAN128C", "EAN128C"},
+        {"bcCodeEAN128C", "EAN128C"},                  {"bcCode128", "Code128"},
+        {"bcCodeEAN128", "EAN128"},
     };
     for (int i = 0; i < kBarcodeTypeCount; ++i) {
         const auto type = static_cast<TfrxBarcodeType>(i);
@@ -37,6 +38,8 @@ TEST(BarcodeTypes, FixedOrderWithNamesAndDisplayNames) {
     EXPECT_EQ(barcodeTypeFromName("BCCODEEAN128C"), bcCodeEAN128C);
     EXPECT_EQ(barcodeTypeFromName("code39 extended"), bcCode39Extended);
     EXPECT_EQ(barcodeTypeFromName("Code 39"), std::nullopt);
+    EXPECT_EQ(barcodeTypeFromName("code128"), bcCode128);
+    EXPECT_EQ(barcodeTypeFromName("ean128"), bcCodeEAN128);
     EXPECT_EQ(symbologyInfo(static_cast<TfrxBarcodeType>(-1)), nullptr);
     EXPECT_EQ(symbologyInfo(static_cast<TfrxBarcodeType>(kBarcodeTypeCount)), nullptr);
 }

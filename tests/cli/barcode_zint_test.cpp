@@ -2,7 +2,7 @@
 // rules zint shares.
 #include <gtest/gtest.h>
 
-#include "cli_support.h"
+#include "zint_support.h"
 
 using namespace lumaro::testing;
 
@@ -16,8 +16,9 @@ namespace {
 //   dumps the tall part and the full bars as two rows; we compare both.
 // - Code 39 check character: zint adds it with --vers=1, we with --checksum.
 // - MSI: zint adds no check digit by default, we always add the modulo 10 one: --vers=1.
-// - Code 128: zint picks and switches code sets to make the code short; we keep one set for
-//   the whole symbol. Compared where zint keeps the same single set: set B texts without
+// - Code 128: zint picks and switches code sets to make the code short; our A, B and C types
+//   keep one set for the whole symbol (bcCode128 and bcCodeEAN128, which switch, are compared
+//   in barcode_auto_test.cpp). Compared where zint keeps the same single set: set B texts without
 //   runs of digits, set C texts of digits only. Set A is never comparable (zint uses it only
 //   for control characters, which our set A does not carry), nor are GS1-128 sets A and B.
 // - Full ASCII: for "-" and "." (Code 39) and "-", ".", "$", "/", "+", "%" (Code 93) our
@@ -79,35 +80,6 @@ std::vector<ZintCase> cases() {
     for (const char* t : {"12345", "123456789", "12345678901"})
         c.push_back({"PostNet", "PostNet", t, {"--ratio", "1", "--checksum"}, 40, t});
     return c;
-}
-
-// Rows of `zint --dump`: hexadecimal digits, four modules each, the last one padded with
-// zeros. Both codes end with a bar, so trailing zeros are dropped.
-std::vector<std::string> zintRows(int type, const std::string& data, const std::vector<std::string>& options) {
-    std::string cmd = "zint --dump -b " + std::to_string(type);
-    for (const auto& o : options) cmd += " " + shellQuote(o);
-    cmd += " -d " + shellQuote(data) + " 2>&1";
-    const std::string out = runCommand(cmd);
-    std::vector<std::string> rows;
-    std::string row;
-    for (char ch : out + "\n") {
-        if (ch == '\n') {
-            while (!row.empty() && row.back() == '0') row.pop_back();
-            if (!row.empty()) rows.push_back(row);
-            row.clear();
-        } else if (std::isxdigit(static_cast<unsigned char>(ch))) {
-            const int v = std::isdigit(static_cast<unsigned char>(ch)) ? ch - '0' : std::tolower(ch) - 'a' + 10;
-            for (int bit = 3; bit >= 0; --bit) row += (v >> bit) & 1 ? '1' : '0';
-        } else if (ch != ' ') {
-            return {"zint: " + out};
-        }
-    }
-    return rows;
-}
-
-std::string stripZeros(std::string s) {
-    while (!s.empty() && s.back() == '0') s.pop_back();
-    return s;
 }
 
 TEST(BarcodeZint, SameModulesAsZint) {

@@ -23,14 +23,6 @@ using namespace lumaro::testing;
 
 namespace {
 
-template <class T>
-T* add(TfrxComponent& parent, const char* name = "") {
-    auto* c = new T();
-    c->SetParent(&parent);
-    if (*name) c->SetName(name);
-    return c;
-}
-
 class ReportTree : public ::testing::Test {
 protected:
     TfrxReport report;

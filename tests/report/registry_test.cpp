@@ -3,7 +3,9 @@
 
 #include <algorithm>
 
+#include "barcode/barcode_type.h"
 #include "core/error.h"
+#include "core/stream.h"
 #include "report/model/band.h"
 #include "report/model/report.h"
 #include "report/model/report_page.h"
@@ -54,8 +56,10 @@ TEST(Registry, ClassesAndPropertiesAreFoundWithoutRegardToCase) {
     EXPECT_EQ(findTemplateClass("TfrxBarCodeView")->baseName, "BarCode");
     const EnumType* bar = findEnumType("TfrxBarcodeType");
     ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(bar->count(), 23);
+    EXPECT_EQ(bar->count(), kBarcodeTypeCount);
     EXPECT_EQ(bar->indexOf("bccodeean128c"), 22);
+    EXPECT_EQ(bar->indexOf("bcCode128"), bcCode128);
+    EXPECT_EQ(bar->indexOf("bcCodeEAN128"), bcCodeEAN128);
 }
 
 TEST(Registry, EveryTemplateComponentClassCanBeCreatedByName) {
@@ -122,4 +126,22 @@ TEST(Registry, ObjectPaletteEntries) {
                             [](const ObjectPaletteEntry& e) { return e.classInfo == &TfrxBarCodeView::staticClassInfo(); }),
               1)
         << "registered once";
+}
+
+// Templates store barcode types by name; the types after the classic 23 read and write back
+// like the others.
+TEST(Registry, BarcodeTypesAfterTheClassicOnesKeepTheirNamesInTemplates) {
+    TfrxReport report;
+    MemoryStream in(
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?><TfrxReport><TfrxReportPage Name=\"Page1\">"
+        "<TfrxBarCodeView Name=\"BarCode1\" BarType=\"bcCodeEAN128\"/>"
+        "<TfrxBarCodeView Name=\"BarCode2\" BarType=\"bcCode128\"/></TfrxReportPage></TfrxReport>");
+    report.LoadFromStream(in);
+    EXPECT_TRUE(report.Errors().empty());
+    EXPECT_EQ(dynamic_cast<TfrxBarCodeView*>(report.FindObject("BarCode1"))->BarType(), bcCodeEAN128);
+    EXPECT_EQ(dynamic_cast<TfrxBarCodeView*>(report.FindObject("BarCode2"))->BarType(), bcCode128);
+    MemoryStream out;
+    report.SaveToStream(out);
+    EXPECT_NE(out.data().find("BarType=\"bcCodeEAN128\""), std::string::npos) << out.data();
+    EXPECT_NE(out.data().find("BarType=\"bcCode128\""), std::string::npos) << out.data();
 }

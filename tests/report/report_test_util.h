@@ -7,6 +7,15 @@
 
 namespace lumaro::testing {
 
+// A new component of class T under `parent`, with that name (none when empty).
+template <class T>
+T* add(TfrxComponent& parent, const char* name = "") {
+    auto* c = new T();
+    c->SetParent(&parent);
+    if (*name) c->SetName(name);
+    return c;
+}
+
 inline std::string saveTemplate(TfrxReport& report, bool saveDefaults = false) {
     MemoryStream m;
     report.SaveToStream(m, true, saveDefaults);

@@ -25,14 +25,6 @@ TfrxReportPage* addPage(TfrxReport& r, const char* name = "Page1") {
     return p;
 }
 
-template <class T>
-T* add(TfrxComponent& parent, const char* name) {
-    auto* c = new T();
-    c->SetParent(&parent);
-    c->SetName(name);
-    return c;
-}
-
 std::string lines(const SortedStringList& l) { return l.Text(); }
 
 }  // namespace

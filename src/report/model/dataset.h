@@ -50,6 +50,10 @@ public:
     int RecNo() const { return recNo_; }
     virtual void Open();
     virtual void Close();
+    // What a preparation calls before it reads the data set and after it is done with it;
+    // the base opens and closes.
+    virtual void Initialize() { Open(); }
+    virtual void Finalize() { Close(); }
     virtual void First();
     virtual void Next();
     virtual void Prior();

@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "core/text.h"
 #include "report/model/dataset.h"
+#include "report/model/report.h"
 #include "report/registry/class_builder.h"
 
 namespace lumaro {
@@ -27,6 +28,10 @@ void TfrxDataSetItem::SetDataSetName(std::string name) {
     dataSetName_ = std::move(name);
     dataSet_ = frxFindDataSet(report_, dataSetName_);
 }
+
+TfrxReportDataSets::TfrxReportDataSets(TfrxReport* report) : report_(report) {}
+
+TfrxReportDataSets::~TfrxReportDataSets() = default;
 
 TfrxDataSetItem* TfrxReportDataSets::Items(int index) const {
     if (index < 0 || index >= Count()) throw Exception("List index out of bounds (" + std::to_string(index) + ")");
@@ -53,6 +58,35 @@ TfrxDataSetItem* TfrxReportDataSets::Find(std::string_view userName) const {
     for (const auto& item : items_)
         if (item->DataSet() && sameText(item->DataSet()->UserName(), userName)) return item.get();
     return nullptr;
+}
+
+namespace {
+// Looks the data set named by `DataSetName` up again, for every object of the report that has
+// that property and names `userName`.
+void resolveDataSetName(TfrxReport& report, std::string_view userName) {
+    const auto resolve = [&](TfrxPersistent& obj) {
+        const PropInfo* p = obj.classInfo().FindProp("DataSetName");
+        if (!p || p->kind != PropKind::String || !p->setString) return;
+        std::string name = p->getString(obj);
+        if (sameText(name, userName)) p->setString(obj, std::move(name));
+    };
+    resolve(report);
+    for (TfrxComponent* c : report.AllObjects()) resolve(*c);
+}
+}  // namespace
+
+TfrxDataSet* TfrxReportDataSets::Bind(std::unique_ptr<TfrxDataSet> ds) {
+    const std::string userName = ds->UserName();
+    // The earlier one goes first, so that looking the name up finds the new one.
+    for (auto it = bound_.begin(); it != bound_.end();)
+        it = sameText((*it)->UserName(), userName) ? bound_.erase(it) : it + 1;
+    bound_.push_back(std::move(ds));
+    TfrxDataSet* bound = bound_.back().get();
+    for (const auto& item : items_)
+        if (!item->DataSet() && sameText(item->DataSetName(), userName)) item->SetDataSet(bound);
+    if (report_) resolveDataSetName(*report_, userName);
+    if (!Find(userName)) Add(bound);
+    return bound;
 }
 
 }  // namespace lumaro

@@ -3,6 +3,7 @@
 // (DataSetName).
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "report/registry/persistent.h"
@@ -33,7 +34,8 @@ private:
 
 class TfrxReportDataSets {
 public:
-    explicit TfrxReportDataSets(TfrxReport* report = nullptr) : report_(report) {}
+    explicit TfrxReportDataSets(TfrxReport* report = nullptr);
+    ~TfrxReportDataSets();
     TfrxReportDataSets(const TfrxReportDataSets&) = delete;
     TfrxReportDataSets& operator=(const TfrxReportDataSets&) = delete;
 
@@ -48,8 +50,16 @@ public:
     // The item whose data set has that user name (letter case ignored), or null.
     TfrxDataSetItem* Find(std::string_view userName) const;
 
+    // Takes over a data set that the host binds to the report under its user name (a CSV
+    // file). It stays until the list is destroyed or another one is bound under the same
+    // name, also through Clear. Every object of the report that names it as its data set
+    // (DataSetName) is pointed at it, and an item for it is added unless one exists. Like the
+    // data sets of the host program it is not part of the tree, so templates do not store it.
+    TfrxDataSet* Bind(std::unique_ptr<TfrxDataSet> ds);
+
 private:
     TfrxReport* report_;
+    std::vector<std::unique_ptr<TfrxDataSet>> bound_;
     std::vector<std::unique_ptr<TfrxDataSetItem>> items_;
 };
 

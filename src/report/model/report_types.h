@@ -54,7 +54,8 @@ extern const EnumType kZoomModeType;
 extern const EnumType kPreviewButtonType;
 extern const EnumType kRangeBeginType;
 extern const EnumType kRangeEndType;
-// The 23 barcode symbologies in ordinal order (bcCode_2_5_interleaved ... bcCodeEAN128C).
+// The barcode symbologies in ordinal order (bcCode_2_5_interleaved ... bcCodeEAN128C, then
+// bcCode128 and bcCodeEAN128), read from the barcode engine's table.
 extern const EnumType kBarcodeTypeType;
 // Field kinds of data sets (dataset.h TfrxFieldType) and the font styles of dot-matrix text
 // objects; no property stores them, scripts know them.

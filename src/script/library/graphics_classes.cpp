@@ -4,6 +4,7 @@
 #include "script/library/libraries.h"
 
 #include "script/library/class_table.h"
+#include "script/library/color_constants.h"
 #include "script/library/enum_names.h"
 
 namespace lumaro {
@@ -46,20 +47,12 @@ const EnumRow kEnums[] = {
     {"TBrushStyle", kBrushStyleNames, false},
 };
 
-// The basic colours as platform colour values (blue in the high byte), with clNone and clDefault.
-const ConstRow kColors[] = {
-    {"clBlack", "TColor", 0x000000},   {"clMaroon", "TColor", 0x000080},  {"clGreen", "TColor", 0x008000},
-    {"clOlive", "TColor", 0x008080},   {"clNavy", "TColor", 0x800000},    {"clPurple", "TColor", 0x800080},
-    {"clTeal", "TColor", 0x808000},    {"clGray", "TColor", 0x808080},    {"clSilver", "TColor", 0xC0C0C0},
-    {"clRed", "TColor", 0x0000FF},     {"clLime", "TColor", 0x00FF00},    {"clYellow", "TColor", 0x00FFFF},
-    {"clBlue", "TColor", 0xFF0000},    {"clFuchsia", "TColor", 0xFF00FF}, {"clAqua", "TColor", 0xFFFF00},
-    {"clWhite", "TColor", 0xFFFFFF},   {"clNone", "TColor", 0x1FFFFFFF},  {"clDefault", "TColor", 0x20000000},
-};
-
 }  // namespace
 
 void registerGraphicsClasses(TfsScript& script) {
-    registerConsts(script, kColors);
+    std::vector<ConstRow> colors;
+    for (const ColorConstant& c : colorConstants()) colors.push_back({c.name, "TColor", c.value});
+    registerConsts(script, colors);
     registerEnums(script, kEnums);
     const std::vector<ClassRow> classes = graphicsClasses();
     registerClasses(script, classes, {{}, raiseNoDisplay});

@@ -1,0 +1,1 @@
+lumaro_fuzzer(csv_dataset DEPS report)

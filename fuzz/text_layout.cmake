@@ -1,0 +1,1 @@
+lumaro_fuzzer(text_layout DEPS report)
